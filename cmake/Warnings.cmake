@@ -1,0 +1,28 @@
+# Project-wide compile flags: warnings for our own targets, optional sanitizers.
+add_library(vy_warnings INTERFACE)
+target_compile_options(vy_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(VY_WERROR)
+  target_compile_options(vy_warnings INTERFACE -Werror)
+endif()
+
+if(VY_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# vy_engine_library(name sources...): a plain C++ library without Qt.
+function(vy_engine_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE vy_warnings)
+endfunction()
+
+# vy_test(name LIBS libs... SOURCES files...): a GoogleTest executable registered with ctest.
+function(vy_test name)
+  cmake_parse_arguments(T "" "" "LIBS;SOURCES" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main vy_warnings)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
