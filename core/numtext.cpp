@@ -1,0 +1,290 @@
+#include "core/numtext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace vy {
+
+ConversionError::ConversionError(Kind kind, std::string message, std::string text)
+    : std::runtime_error(std::move(message)), kind_(kind), text_(std::move(text))
+{
+}
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+[[noreturn]] void notAFloat(std::string_view text, ConversionError::Kind kind)
+{
+    std::string t(text);
+    throw ConversionError(kind, "'" + t + "' is not a valid floating point value", t);
+}
+
+// Beyond any exponent the extended type can reach; saturating here keeps a
+// run of exponent digits from overflowing the counter.
+constexpr int kExponentCap = 100000;
+
+} // namespace
+
+long double StrToFloatExt(std::string_view text)
+{
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n && text[i] == ' ')
+        ++i;
+
+    // Rebuilt in the form std::from_chars reads (point, not comma); it is locale-free.
+    std::string plain;
+    plain.reserve(n + 8);
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            plain += '-';
+        ++i;
+    }
+    const std::size_t signEnd = plain.size();
+
+    // Decimal position of the first significant digit, to tell overflow from
+    // underflow when the extended range itself is exceeded.
+    long leadPosition = 0;
+    bool significant = false;
+    bool body = false; // a digit or the separator has been seen
+
+    while (i < n && isDigit(text[i])) {
+        if (text[i] != '0')
+            significant = true;
+        if (significant)
+            ++leadPosition;
+        plain += text[i++];
+        body = true;
+    }
+    if (plain.size() == signEnd)
+        plain += '0';
+    if (i < n && text[i] == ',') {
+        ++i;
+        body = true;
+        plain += '.';
+        while (i < n && isDigit(text[i])) {
+            if (!significant) {
+                if (text[i] == '0')
+                    --leadPosition;
+                else
+                    significant = true;
+            }
+            plain += text[i++];
+        }
+        if (plain.back() == '.')
+            plain += '0';
+    }
+    if (!body)
+        notAFloat(text, ConversionError::Kind::NotANumber);
+
+    long exponent = 0;
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        while (i < n && isDigit(text[i])) {
+            if (exponent < kExponentCap)
+                exponent = exponent * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+        plain += 'e';
+        plain += std::to_string(exponent);
+    }
+    while (i < n && text[i] == ' ')
+        ++i;
+    if (i != n)
+        notAFloat(text, ConversionError::Kind::NotANumber);
+
+    long double value = 0.0L;
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (leadPosition + exponent > 0)
+            notAFloat(text, ConversionError::Kind::OutOfRange);
+        return plain[0] == '-' ? -0.0L : 0.0L; // underflow is silent
+    }
+    if (ec != std::errc() || end != plain.data() + plain.size())
+        notAFloat(text, ConversionError::Kind::NotANumber);
+    if (std::isinf(static_cast<double>(value)))
+        notAFloat(text, ConversionError::Kind::OutOfRange);
+    return value;
+}
+
+double StrToFloat(std::string_view text) { return static_cast<double>(StrToFloatExt(text)); }
+
+std::optional<double> TryStrToFloat(std::string_view text) noexcept
+{
+    try {
+        return StrToFloat(text);
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+std::int32_t StrToInt(std::string_view text)
+{
+    auto fail = [&]() -> std::int32_t {
+        std::string t(text);
+        throw ConversionError(ConversionError::Kind::NotANumber,
+                              "'" + t + "' is not a valid integer value", t);
+    };
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size())
+        return fail();
+    // Accumulate the magnitude; -2147483648 is one further than the largest positive.
+    const std::int64_t limit = negative ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            return fail();
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > limit)
+            return fail();
+    }
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+namespace {
+
+// Values that are exact doubles (nearly all of them) take the double path,
+// which is exact and much faster than the extended one.
+bool isExactDouble(long double value)
+{
+    return static_cast<long double>(static_cast<double>(value)) == value;
+}
+
+template <typename... Format>
+std::to_chars_result toChars(char* first, char* last, long double value, Format... format)
+{
+    if (isExactDouble(value))
+        return std::to_chars(first, last, static_cast<double>(value), format...);
+    return std::to_chars(first, last, value, format...);
+}
+
+const char* nonFinite(long double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    return nullptr;
+}
+
+} // namespace
+
+std::string FloatToStr(long double value)
+{
+    if (const char* special = nonFinite(value))
+        return special;
+    if (value == 0.0L)
+        return "0"; // negative zero too
+
+    // "d.dddddddddddddde[+-]x": the value rounded correctly to 15 significant digits.
+    char buffer[64];
+    const auto result = toChars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const char* p = buffer;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    char digits[15];
+    int count = 0;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            digits[count++] = *p;
+    ++p;
+    const bool negativeExponent = *p == '-';
+    int exponent10 = 0;
+    std::from_chars(p + 1, result.ptr, exponent10);
+    if (negativeExponent)
+        exponent10 = -exponent10;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+
+    std::string out;
+    out.reserve(24);
+    if (negative)
+        out += '-';
+    const int e = exponent10 + 1; // value = 0.d1d2... * 10^e
+    if (e >= -3 && e <= 15) {
+        if (e <= 0) {
+            out += "0,";
+            out.append(static_cast<std::size_t>(-e), '0');
+            out.append(digits, static_cast<std::size_t>(count));
+        } else {
+            const int whole = std::min(e, count);
+            out.append(digits, static_cast<std::size_t>(whole));
+            out.append(static_cast<std::size_t>(e - whole), '0');
+            if (count > e) {
+                out += ',';
+                out.append(digits + e, static_cast<std::size_t>(count - e));
+            }
+        }
+    } else {
+        out += digits[0];
+        if (count > 1) {
+            out += ',';
+            out.append(digits + 1, static_cast<std::size_t>(count - 1));
+        }
+        out += 'E';
+        if (exponent10 < 0)
+            out += '-';
+        out += std::to_string(std::abs(exponent10));
+    }
+    return out;
+}
+
+std::string FormatFixed(long double value, int decimals)
+{
+    if (const char* special = nonFinite(value))
+        return special;
+    decimals = std::clamp(decimals, 0, 64);
+    // Room for the largest extended value written out in full.
+    std::string out(std::numeric_limits<long double>::max_exponent10 + 8 + decimals, '\0');
+    const auto result = toChars(out.data(), out.data() + out.size(), value, std::chars_format::fixed, decimals);
+    out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+    bool nonZero = false;
+    for (char& c : out) {
+        if (c == '.')
+            c = ',';
+        else if (c >= '1' && c <= '9')
+            nonZero = true;
+    }
+    // A negative value that rounds to nothing is shown as plain zero, not "-0,00".
+    if (!nonZero && !out.empty() && out[0] == '-')
+        out.erase(0, 1);
+    return out;
+}
+
+std::string FormatGrouped(long double value, int decimals)
+{
+    const std::string fixed = FormatFixed(value, decimals);
+    if (nonFinite(value))
+        return fixed;
+    const std::size_t start = fixed[0] == '-' ? 1 : 0;
+    std::size_t wholeEnd = fixed.find(',');
+    if (wholeEnd == std::string::npos)
+        wholeEnd = fixed.size();
+    static constexpr const char kNoBreakSpace[] = "\u00A0";
+    std::string out(fixed, 0, start);
+    for (std::size_t i = start; i < wholeEnd; ++i) {
+        if (i > start && (wholeEnd - i) % 3 == 0)
+            out += kNoBreakSpace;
+        out += fixed[i];
+    }
+    out.append(fixed, wholeEnd);
+    return out;
+}
+
+} // namespace vy

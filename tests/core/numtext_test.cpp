@@ -1,0 +1,185 @@
+#include "core/numtext.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+using vy::ConversionError;
+
+// ---- text to number -------------------------------------------------------
+
+struct Converts {
+    const char* text;
+    double value;
+};
+
+class StrToFloatConverts : public testing::TestWithParam<Converts> {};
+
+TEST_P(StrToFloatConverts, ToTheExpectedDouble) {
+    const auto& row = GetParam();
+    EXPECT_EQ(vy::StrToFloat(row.text), row.value) << '"' << row.text << '"';
+    EXPECT_EQ(vy::TryStrToFloat(row.text), row.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grammar, StrToFloatConverts, testing::Values(
+    Converts{"1", 1.0}, Converts{" 2,5 ", 2.5}, Converts{"-2,5", -2.5}, Converts{"+7", 7.0},
+    Converts{",", 0.0}, Converts{"-,", 0.0}, Converts{",5", 0.5}, Converts{"5,", 5.0},
+    Converts{"1e3", 1000.0}, Converts{"1E+3", 1000.0}, Converts{"-1,5e-2", -0.015},
+    Converts{"1e", 1.0}, Converts{"2,5E", 2.5}, Converts{"007", 7.0},
+    Converts{"   12   ", 12.0}, Converts{"0,1", 0.1}, Converts{"1E308", 1e308},
+    Converts{"1,7976931348623157E308", DBL_MAX},
+    // Just above the largest double but still rounding down to it.
+    Converts{"1,79769313486231580E308", DBL_MAX},
+    // Below the double range the value fades to zero without complaint.
+    Converts{"1E-400", 0.0}, Converts{"1E-5000", 0.0}, Converts{"0,0000001e-99999999999", 0.0},
+    Converts{"4,9406564584124654E-324", 4.9406564584124654e-324}));
+
+struct Rejects {
+    const char* text;
+    ConversionError::Kind kind;
+};
+
+class StrToFloatRejects : public testing::TestWithParam<Rejects> {};
+
+TEST_P(StrToFloatRejects, WithItsKindAndTheMessageNamingTheText) {
+    const auto& row = GetParam();
+    try {
+        vy::StrToFloat(row.text);
+        FAIL() << '"' << row.text << "\" converted";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.kind(), row.kind) << row.text;
+        EXPECT_EQ(e.text(), row.text);
+        EXPECT_EQ(std::string(e.what()), "'" + std::string(row.text) + "' is not a valid floating point value");
+    }
+    EXPECT_FALSE(vy::TryStrToFloat(row.text).has_value());
+}
+
+constexpr auto NaN = ConversionError::Kind::NotANumber;
+constexpr auto Big = ConversionError::Kind::OutOfRange;
+
+INSTANTIATE_TEST_SUITE_P(Grammar, StrToFloatRejects, testing::Values(
+    Rejects{"", NaN}, Rejects{" ", NaN}, Rejects{"-", NaN}, Rejects{"+", NaN}, Rejects{"2.5", NaN},
+    Rejects{"abc", NaN}, Rejects{"1,2,3", NaN}, Rejects{"--1", NaN}, Rejects{"1 000", NaN},
+    Rejects{"e3", NaN}, Rejects{"-e3", NaN}, Rejects{"1e3,5", NaN}, Rejects{"0x10", NaN},
+    Rejects{"inf", NaN}, Rejects{"nan", NaN}, Rejects{"1-2", NaN}, Rejects{"\t1", NaN},
+    Rejects{"1\xC2\xA0", NaN}, Rejects{"1E400", Big}, Rejects{"-1E400", Big},
+    Rejects{"1,8E308", Big}, Rejects{"1E5000", Big}, Rejects{"1e99999999999999999999", Big},
+    Rejects{"100000000000000000000000000000e99999", Big}));
+
+TEST(StrToFloatExt, KeepsExtendedPrecision) {
+    EXPECT_EQ(vy::StrToFloatExt("0,1"), 0.1L);
+    EXPECT_NE(vy::StrToFloatExt("0,1"), static_cast<long double>(0.1));
+    // In the extended range but not the double one: still reported as out of range.
+    EXPECT_THROW(vy::StrToFloatExt("1E400"), ConversionError);
+    EXPECT_EQ(vy::StrToFloatExt("1E-400"), 1e-400L);
+    EXPECT_TRUE(std::signbit(vy::StrToFloatExt("-0")));
+}
+
+struct IntCase {
+    const char* text;
+    std::int32_t value;
+};
+
+class StrToIntConverts : public testing::TestWithParam<IntCase> {};
+
+TEST_P(StrToIntConverts, WithinThe32BitRange) {
+    EXPECT_EQ(vy::StrToInt(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, StrToIntConverts, testing::Values(
+    IntCase{"0", 0}, IntCase{"+5", 5}, IntCase{"-12", -12}, IntCase{"000123", 123},
+    IntCase{"2147483647", 2147483647}, IntCase{"-2147483648", std::numeric_limits<std::int32_t>::min()}));
+
+TEST(StrToInt, RejectsWithTheIntegerMessage) {
+    for (const char* text : {"", "-", "+", "2147483648", "-2147483649", "99999999999999999999",
+                             "1,5", "1e3", " 5", "5 ", "abc", "0x10"}) {
+        try {
+            vy::StrToInt(text);
+            ADD_FAILURE() << '"' << text << "\" converted";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid integer value");
+            EXPECT_EQ(e.kind(), ConversionError::Kind::NotANumber);
+        }
+    }
+}
+
+// ---- number to text -------------------------------------------------------
+
+struct Written {
+    long double value;
+    const char* text;
+};
+
+class FloatToStrWrites : public testing::TestWithParam<Written> {};
+
+TEST_P(FloatToStrWrites, InTheStandardForm) {
+    EXPECT_EQ(vy::FloatToStr(GetParam().value), GetParam().text);
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(Examples, FloatToStrWrites, testing::Values(
+    Written{0.0, "0"}, Written{-0.0, "0"}, Written{1.0, "1"}, Written{-2.5, "-2,5"}, Written{100.0, "100"},
+    Written{1.0 / 3.0, "0,333333333333333"}, Written{2.0 / 3.0, "0,666666666666667"},
+    Written{1.0L / 3.0L, "0,333333333333333"}, Written{0.1 + 0.2, "0,3"}, Written{1234.5, "1234,5"},
+    // The fixed range ends at 1E-4 below and 1E15 above.
+    Written{0.001, "0,001"}, Written{0.0001, "0,0001"}, Written{-0.0001, "-0,0001"},
+    Written{0.00012345, "0,00012345"}, Written{0.00001, "1E-5"}, Written{0.000099999999999999995, "0,0001"},
+    Written{0.0000999999999999, "9,99999999999E-5"}, Written{1.5e-7, "1,5E-7"},
+    Written{999999999999999.0, "999999999999999"}, Written{-999999999999999.0, "-999999999999999"},
+    Written{99999999999999.9, "99999999999999,9"}, Written{999999999999999.4, "999999999999999"},
+    Written{999999999999999.6, "1E15"}, Written{1e15, "1E15"}, Written{1e20, "1E20"},
+    Written{123456789012345678.0, "1,23456789012346E17"}, Written{1e308, "1E308"},
+    Written{DBL_MAX, "1,79769313486232E308"}, Written{4.9406564584124654e-324, "4,94065645841247E-324"},
+    Written{1e400L, "1E400"}, Written{-1.25e-400L, "-1,25E-400"},
+    Written{kInf, "INF"}, Written{-kInf, "-INF"}, Written{std::numeric_limits<double>::quiet_NaN(), "NAN"}));
+
+TEST(FloatToStr, RoundTripsThroughTheConversionAt15Digits) {
+    // Cross-check: the text read back and written again is stable.
+    for (double v : {1.0 / 7.0, -123.456e-9, 6.02214076e23, 0.1 + 0.7, 2.0 / 3.0 * 1e15}) {
+        const std::string once = vy::FloatToStr(v);
+        EXPECT_EQ(vy::FloatToStr(vy::StrToFloat(once)), once);
+    }
+}
+
+struct Fixed {
+    long double value;
+    int decimals;
+    const char* text;
+};
+
+class FormatFixedWrites : public testing::TestWithParam<Fixed> {};
+
+TEST_P(FormatFixedWrites, WithADecimalComma) {
+    EXPECT_EQ(vy::FormatFixed(GetParam().value, GetParam().decimals), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, FormatFixedWrites, testing::Values(
+    Fixed{1.0 / 3.0, 5, "0,33333"}, Fixed{2.0 / 3.0, 3, "0,667"}, Fixed{-1.5, 2, "-1,50"},
+    Fixed{12.0, 0, "12"}, Fixed{0.1, 17, "0,10000000000000001"}, Fixed{3.14159265358979, 9, "3,141592654"},
+    Fixed{1e20, 2, "100000000000000000000,00"}, Fixed{-0.000001, 5, "0,00000"}, Fixed{-0.0, 2, "0,00"},
+    Fixed{0.1L, 20, "0,10000000000000000000"}, Fixed{kInf, 5, "INF"}));
+
+TEST(FormatFixed, WritesTheWholeExtendedRange) {
+    // 2^16000 has 4817 digits and, like every 2^(4k), ends in 6.
+    const std::string text = vy::FormatFixed(std::ldexp(1.0L, 16000), 2);
+    EXPECT_EQ(text.size(), 4817u + 3u);
+    EXPECT_EQ(text.substr(text.size() - 4), "6,00");
+}
+
+TEST(FormatGrouped, GroupsThousandsWithANoBreakSpace) {
+    const std::string nb = "\u00A0";
+    EXPECT_EQ(vy::FormatGrouped(0.5), "0,50");
+    EXPECT_EQ(vy::FormatGrouped(999.999), "1" + nb + "000,00");
+    EXPECT_EQ(vy::FormatGrouped(1234567.891), "1" + nb + "234" + nb + "567,89");
+    EXPECT_EQ(vy::FormatGrouped(-123456.0), "-123" + nb + "456,00");
+    EXPECT_EQ(vy::FormatGrouped(12345.0, 0), "12" + nb + "345");
+    EXPECT_EQ(vy::FormatGrouped(-kInf), "-INF");
+}
+
+} // namespace
