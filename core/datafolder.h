@@ -1,0 +1,31 @@
+#pragma once
+// The folder of the settings file and the protocol log, chosen once at start:
+// the program folder when the program may write there (as on a portable
+// install), otherwise a per-user folder under ~/.config. Every writer uses the
+// one folder chosen, so the settings and the protocol never end up apart.
+#include <string>
+
+namespace vy {
+
+inline constexpr const char* kSettingsFileName = "Вычислица.ini";
+inline constexpr const char* kProtocolFileName = "Вычислица.log";
+
+struct DataFolder {
+    std::string folder; // ends in '/'
+
+    std::string settingsPath() const { return folder + kSettingsFileName; }
+    std::string protocolPath() const { return folder + kProtocolFileName; }
+};
+
+// True when a file can be created in folder (tried, not guessed from modes,
+// so read-only mounts and missing folders count as not writable).
+bool isWritableFolder(const std::string& folder);
+
+// programFolder is the folder of the program file; home is the user's home
+// folder (the caller passes $HOME). When the program folder is not writable,
+// home + "/.config/Вычислица/" is created and used; if that fails too (no
+// home, or it cannot be created) the program folder stays the choice and the
+// first write reports that it cannot write there.
+DataFolder chooseDataFolder(const std::string& programFolder, const std::string& home);
+
+} // namespace vy

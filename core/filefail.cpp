@@ -1,0 +1,34 @@
+#include "core/filefail.h"
+
+#include <cerrno>
+
+namespace vy {
+
+FileFailure::Kind FileFailure::kindOf(int errorNumber) noexcept {
+    switch (errorNumber) {
+    case ENOENT: return Kind::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return Kind::AccessDenied;
+    case ENOSPC: return Kind::DiskFull;
+    default: return Kind::Other;
+    }
+}
+
+std::string FileFailure::messageFor(int errorNumber) {
+    switch (kindOf(errorNumber)) {
+    case Kind::NotFound: return "File not found";
+    case Kind::AccessDenied: return "File access denied";
+    case Kind::DiskFull: return "Disk full";
+    case Kind::Other: break;
+    }
+    return "I/O error " + std::to_string(errorNumber);
+}
+
+FileFailure::FileFailure(int errorNumber, std::string path)
+    : std::runtime_error(messageFor(errorNumber)),
+      kind_(kindOf(errorNumber)),
+      errorNumber_(errorNumber),
+      path_(std::move(path)) {}
+
+} // namespace vy
