@@ -49,6 +49,7 @@ struct QuadraticSolution {
     bool hasRoots = false; // discriminant >= 0
     double x1 = 0;         // (-b + sqrt(D)) / 2a
     double x2 = 0;         // (-b - sqrt(D)) / 2a
+    long double rootOfDiscriminant = 0; // sqrt(D) in extended precision, as the protocol shows it
 };
 QuadraticSolution quadratic(double a, double b, double c);
 
