@@ -137,20 +137,25 @@ constexpr const char* kQuadraticNotNumbers = " a  b  c должны быть з�
 constexpr const char* kZeroDivisor = "Делитель не может быть равным нулю!";
 constexpr const char* kZeroLeading = "Значение а не может быть равно нулю!";
 
-Report plainMessage(std::string text)
+Report report(Presentation presentation, std::string text)
 {
     Report r;
-    r.presentation = Presentation::PlainMessage;
+    r.presentation = presentation;
     r.text = std::move(text);
-    r.stopSoundFirst = true;
+    // The main window sounds the critical stop before every report but a balloon.
+    r.stopSoundFirst = presentation != Presentation::Balloon;
+    if (presentation == Presentation::MessageBox) {
+        r.caption = "Внимание";
+        r.icon = platform::Icon::Information;
+    }
     return r;
 }
 
+Report plainMessage(std::string text) { return report(Presentation::PlainMessage, std::move(text)); }
+
 Report balloonNotice(std::string text, ScreenPoint offset)
 {
-    Report r;
-    r.presentation = Presentation::Balloon;
-    r.text = std::move(text);
+    Report r = report(Presentation::Balloon, std::move(text));
     r.balloonOffset = offset;
     return r;
 }
@@ -159,17 +164,7 @@ Report balloonNotice(std::string text, ScreenPoint offset)
 // with the balloon flag the one-line balloon text below the field.
 Report fieldNotANumber(bool balloon, Presentation presentation, ScreenPoint offset)
 {
-    if (balloon)
-        return balloonNotice(kFieldNotANumberBalloon, offset);
-    Report r;
-    r.presentation = presentation;
-    r.text = kFieldNotANumber;
-    r.stopSoundFirst = true;
-    if (presentation == Presentation::MessageBox) {
-        r.caption = "Внимание";
-        r.icon = platform::Icon::Information;
-    }
-    return r;
+    return balloon ? balloonNotice(kFieldNotANumberBalloon, offset) : report(presentation, kFieldNotANumber);
 }
 
 Report plainOrBalloon(bool balloon, const char* text, ScreenPoint offset)

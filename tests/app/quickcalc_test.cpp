@@ -179,42 +179,29 @@ TEST(QuickRows, SineOf1440IsShownInScientificNotation) {
 const std::string kFieldText = "Здесь должно быть  число. \rПри записи дробного числа используйте запятую.";
 const std::string kFieldBalloon = "Здесь должно быть число. При записи дробного числа используйте запятую.";
 
+Report expected(Presentation presentation, std::string text, bool stopSoundFirst, std::string caption = {},
+                vy::platform::Icon icon = vy::platform::Icon::None, vy::platform::ScreenPoint at = {})
+{
+    Report r;
+    r.presentation = presentation;
+    r.text = std::move(text);
+    r.stopSoundFirst = stopSoundFirst;
+    r.caption = std::move(caption);
+    r.icon = icon;
+    r.balloonOffset = at;
+    return r;
+}
+
 Report messageBox(std::string text)
 {
-    Report r;
-    r.presentation = Presentation::MessageBox;
-    r.text = std::move(text);
-    r.caption = "Внимание";
-    r.icon = vy::platform::Icon::Information;
-    r.stopSoundFirst = true;
-    return r;
+    return expected(Presentation::MessageBox, std::move(text), true, "Внимание", vy::platform::Icon::Information);
 }
-
-Report dialog(std::string text)
-{
-    Report r;
-    r.presentation = Presentation::InformationDialog;
-    r.text = std::move(text);
-    r.stopSoundFirst = true;
-    return r;
-}
-
-Report plain(std::string text)
-{
-    Report r;
-    r.presentation = Presentation::PlainMessage;
-    r.text = std::move(text);
-    r.stopSoundFirst = true;
-    return r;
-}
-
+Report dialog(std::string text) { return expected(Presentation::InformationDialog, std::move(text), true); }
+Report plain(std::string text) { return expected(Presentation::PlainMessage, std::move(text), true); }
+// No sound before a balloon.
 Report balloonAt(std::string text, int x, int y)
 {
-    Report r;
-    r.presentation = Presentation::Balloon;
-    r.text = std::move(text);
-    r.balloonOffset = {x, y};
-    return r;
+    return expected(Presentation::Balloon, std::move(text), false, {}, vy::platform::Icon::None, {x, y});
 }
 
 struct Reported {
