@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace vy {
@@ -18,7 +20,7 @@ std::string withSlash(std::string folder) {
 
 bool isWritableFolder(const std::string& folder) {
     std::string probe = withSlash(folder) + ".write-probe.XXXXXX";
-    const int fd = ::mkstemp(probe.data());
+    const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(probe.c_str());
@@ -33,6 +35,13 @@ DataFolder chooseDataFolder(const std::string& programFolder, const std::string&
     std::filesystem::create_directories(user, ec);
     if (ec || !isWritableFolder(user)) return {program};
     return {user};
+}
+
+std::string userHomeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_dir)
+        return account->pw_dir;
+    return {};
 }
 
 } // namespace vy

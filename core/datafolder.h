@@ -28,4 +28,8 @@ bool isWritableFolder(const std::string& folder);
 // first write reports that it cannot write there.
 DataFolder chooseDataFolder(const std::string& programFolder, const std::string& home);
 
+// The current user's home folder for chooseDataFolder: $HOME, or the account's
+// home from the user database when $HOME is unset; empty when neither is known.
+std::string userHomeFolder();
+
 } // namespace vy

@@ -152,7 +152,7 @@ void replaceFile(const std::string& path, const Lines& lines) {
     for (const auto& line : lines) (bytes += line.text) += line.end;
 
     std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) throw IniWriteError(target.string());
     struct stat old {};
     const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
