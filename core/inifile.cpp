@@ -151,7 +151,8 @@ void replaceFile(const std::string& path, const Lines& lines) {
     std::string bytes;
     for (const auto& line : lines) (bytes += line.text) += line.end;
 
-    std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string temp = target.parent_path().string();
+    temp.append("/.").append(target.filename().string()).append(".XXXXXX");
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) throw IniWriteError(target.string());
     struct stat old {};
