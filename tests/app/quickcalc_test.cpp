@@ -1,6 +1,7 @@
 #include "app/quickcalc.h"
 
 #include "core/floatfail.h"
+#include "core/keyfilters.h"
 #include "core/numtext.h"
 
 #include <gtest/gtest.h>
@@ -295,6 +296,21 @@ TEST(QuickRows, DescriptionsAgreeWithTheClearButton) {
     const auto cleared = qc::clearedLabels();
     EXPECT_EQ(written, std::set<std::string_view>(cleared.begin(), cleared.end()));
     EXPECT_EQ(cleared.size(), 10u);
+}
+
+TEST(QuickRows, EnterWalksTheRowsFieldsAndComputesInTheLast) {
+    namespace keys = vy::keys;
+    std::size_t fieldCount = 0;
+    for (const auto& ri : qc::rows()) {
+        for (std::size_t i = 0; i < ri.fields.size(); ++i, ++fieldCount) {
+            const keys::FieldKeys* k = keys::mainWindowKeysFor(ri.fields[i]);
+            ASSERT_NE(k, nullptr) << ri.fields[i];
+            const bool last = i + 1 == ri.fields.size();
+            EXPECT_EQ(k->enter, last ? keys::EnterAction::Compute : keys::EnterAction::FocusField);
+            EXPECT_EQ(k->enterTarget, last ? ri.button : ri.fields[i + 1]) << ri.fields[i];
+        }
+    }
+    EXPECT_EQ(fieldCount, keys::mainWindowKeys().size());
 }
 
 } // namespace
