@@ -24,62 +24,48 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Beyond any exponent the extended type can reach; saturating here keeps a
 // run of exponent digits from overflowing the counter.
-constexpr int kExponentCap = 100000;
+constexpr long kExponentCap = 100000;
 
-} // namespace
+// Powers of ten that the extended type holds exactly (5^27 < 2^64).
+constexpr long double kExactPowersOfTen[] = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+constexpr long kMaxExactPower = 27;
+constexpr std::size_t kMaxExactDigits = 19; // any 19-digit integer fits the 64-bit mantissa
 
-long double StrToFloatExt(std::string_view text)
+// The significant digits of a number text and its scale: value = digits * 10^scale.
+struct Decimal {
+    bool negative = false;
+    std::string digits; // no leading or trailing zeros; empty for zero
+    long scale = 0;
+};
+
+// Reads the whole text by the grammar, or returns false.
+bool parseDecimal(std::string_view text, Decimal& d)
 {
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n && text[i] == ' ')
         ++i;
-
-    // Rebuilt in the form std::from_chars reads (point, not comma); it is locale-free.
-    std::string plain;
-    plain.reserve(n + 8);
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            plain += '-';
+        d.negative = text[i] == '-';
         ++i;
     }
-    const std::size_t signEnd = plain.size();
-
-    // Decimal position of the first significant digit, to tell overflow from
-    // underflow when the extended range itself is exceeded.
-    long leadPosition = 0;
-    bool significant = false;
-    bool body = false; // a digit or the separator has been seen
-
-    while (i < n && isDigit(text[i])) {
-        if (text[i] != '0')
-            significant = true;
-        if (significant)
-            ++leadPosition;
-        plain += text[i++];
-        body = true;
-    }
-    if (plain.size() == signEnd)
-        plain += '0';
+    std::size_t start = i;
+    while (i < n && isDigit(text[i]))
+        ++i;
+    std::string_view whole = text.substr(start, i - start);
+    std::string_view fraction;
+    bool body = !whole.empty(); // a digit or the separator: the grammar needs one of them
     if (i < n && text[i] == ',') {
-        ++i;
         body = true;
-        plain += '.';
-        while (i < n && isDigit(text[i])) {
-            if (!significant) {
-                if (text[i] == '0')
-                    --leadPosition;
-                else
-                    significant = true;
-            }
-            plain += text[i++];
-        }
-        if (plain.back() == '.')
-            plain += '0';
+        start = ++i;
+        while (i < n && isDigit(text[i]))
+            ++i;
+        fraction = text.substr(start, i - start);
     }
     if (!body)
-        notAFloat(text, ConversionError::Kind::NotANumber);
-
+        return false;
     long exponent = 0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
@@ -95,23 +81,63 @@ long double StrToFloatExt(std::string_view text)
         }
         if (negativeExponent)
             exponent = -exponent;
-        plain += 'e';
-        plain += std::to_string(exponent);
     }
     while (i < n && text[i] == ' ')
         ++i;
     if (i != n)
+        return false;
+
+    d.digits.reserve(whole.size() + fraction.size());
+    d.digits.append(whole);
+    d.digits.append(fraction);
+    const std::size_t lead = d.digits.find_first_not_of('0');
+    if (lead == std::string::npos) {
+        d.digits.clear();
+        return true;
+    }
+    d.digits.erase(0, lead);
+    const std::size_t trail = d.digits.find_last_not_of('0');
+    d.scale = exponent - static_cast<long>(fraction.size()) + static_cast<long>(d.digits.size() - 1 - trail);
+    d.digits.resize(trail + 1);
+    return true;
+}
+
+} // namespace
+
+long double StrToFloatExt(std::string_view text)
+{
+    Decimal d;
+    if (!parseDecimal(text, d))
         notAFloat(text, ConversionError::Kind::NotANumber);
+    if (d.digits.empty())
+        return d.negative ? -0.0L : 0.0L;
 
     long double value = 0.0L;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        if (leadPosition + exponent > 0)
-            notAFloat(text, ConversionError::Kind::OutOfRange);
-        return plain[0] == '-' ? -0.0L : 0.0L; // underflow is silent
+    if (d.digits.size() <= kMaxExactDigits && d.scale >= -kMaxExactPower && d.scale <= kMaxExactPower) {
+        // Exact digits and an exact power of ten: one rounding, so the result is
+        // the correctly rounded extended value without a general conversion.
+        std::uint64_t m = 0;
+        for (char c : d.digits)
+            m = m * 10 + static_cast<std::uint64_t>(c - '0');
+        const long double mantissa = static_cast<long double>(m);
+        value = d.scale >= 0 ? mantissa * kExactPowersOfTen[d.scale] : mantissa / kExactPowersOfTen[-d.scale];
+    } else {
+        // std::from_chars is locale-free; it reads the digits with a point-free exponent.
+        std::string plain = d.digits;
+        plain += 'e';
+        plain += std::to_string(d.scale);
+        const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+        if (ec == std::errc::result_out_of_range) {
+            // Beyond the extended range itself: huge is out of range, tiny fades to zero.
+            if (d.scale + static_cast<long>(d.digits.size()) > 0)
+                notAFloat(text, ConversionError::Kind::OutOfRange);
+            return d.negative ? -0.0L : 0.0L;
+        }
+        if (ec != std::errc() || end != plain.data() + plain.size())
+            notAFloat(text, ConversionError::Kind::NotANumber);
     }
-    if (ec != std::errc() || end != plain.data() + plain.size())
-        notAFloat(text, ConversionError::Kind::NotANumber);
+    if (d.negative)
+        value = -value;
     if (std::isinf(static_cast<double>(value)))
         notAFloat(text, ConversionError::Kind::OutOfRange);
     return value;

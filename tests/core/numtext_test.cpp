@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cfloat>
+#include <random>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -78,6 +80,29 @@ TEST(StrToFloatExt, KeepsExtendedPrecision) {
     EXPECT_THROW(vy::StrToFloatExt("1E400"), ConversionError);
     EXPECT_EQ(vy::StrToFloatExt("1E-400"), 1e-400L);
     EXPECT_TRUE(std::signbit(vy::StrToFloatExt("-0")));
+}
+
+TEST(StrToFloatExt, AgreesWithTheLibraryConversionOnManyTexts) {
+    // Short mantissas with small exponents take a shortcut; the C++ library's
+    // locale-free conversion is the reference for the correctly rounded value.
+    std::mt19937_64 random(20261210);
+    for (int n = 0; n < 20000; ++n) {
+        const int digits = 1 + static_cast<int>(random() % 21);
+        std::string mantissa;
+        for (int i = 0; i < digits; ++i)
+            mantissa += static_cast<char>('0' + random() % 10);
+        const int point = static_cast<int>(random() % (digits + 1));
+        const int exponent = static_cast<int>(random() % 81) - 40;
+        const std::string body = mantissa.substr(0, point) + "," + mantissa.substr(point) + "e" + std::to_string(exponent);
+        std::string reference = body;
+        reference[static_cast<std::size_t>(point)] = '.';
+        if (point == 0)
+            reference.insert(0, "0");
+        long double expected = 0;
+        std::from_chars(reference.data(), reference.data() + reference.size(), expected);
+        ASSERT_EQ(vy::StrToFloatExt(body), expected) << body;
+        ASSERT_EQ(vy::StrToFloatExt("-" + body), -expected) << body;
+    }
 }
 
 struct IntCase {
