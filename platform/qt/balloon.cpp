@@ -1,0 +1,103 @@
+#include "platform/qt/balloon.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vy::platform {
+
+namespace {
+constexpr int kStemHeight = 14;
+constexpr int kStemInset = 18; // from the bubble's left edge to the stem tip
+constexpr int kStemWidth = 14;
+constexpr int kRadius = 8;
+} // namespace
+
+BalloonNotice::BalloonNotice(const QString& text, QPoint stem, QWidget* owner)
+    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      stem_(stem) {
+    setObjectName("BalloonNotice");
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+
+    auto* icon = new QLabel(this);
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this)
+                        .pixmap(iconSize, iconSize));
+    auto* title = new QLabel(QStringLiteral("Вычислица"), this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    text_ = new QLabel(text, this);
+    text_->setObjectName("BalloonText");
+    text_->setWordWrap(true);
+    text_->setMaximumWidth(kTextWidth);
+    text_->setTextFormat(Qt::PlainText);
+
+    auto* head = new QHBoxLayout;
+    head->addWidget(icon);
+    head->addWidget(title, 1);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(head);
+    column->addWidget(text_);
+    placeAt(stem);
+
+    QTimer::singleShot(kTimeoutMs, this, &QWidget::close);
+}
+
+BalloonNotice* BalloonNotice::show(const QString& text, QPoint stem, QWidget* owner) {
+    auto* notice = new BalloonNotice(text, stem, owner);
+    notice->QWidget::show();
+    return notice;
+}
+
+QString BalloonNotice::text() const { return text_->text(); }
+
+void BalloonNotice::placeAt(QPoint stem) {
+    // Below the point when the bubble fits on its screen, otherwise above it.
+    auto* margins = layout();
+    margins->setContentsMargins(10, 8 + kStemHeight, 10, 8);
+    QSize size = sizeHint();
+    const QScreen* screen = QGuiApplication::screenAt(stem);
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+    stemAtTop_ = stem.y() + size.height() <= area.bottom();
+    if (!stemAtTop_) {
+        margins->setContentsMargins(10, 8, 10, 8 + kStemHeight);
+        size = sizeHint();
+    }
+    resize(size);
+    const int left = stem.x() - kStemInset;
+    const int top = stemAtTop_ ? stem.y() : stem.y() - size.height();
+    move(left, top);
+}
+
+void BalloonNotice::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF all = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF body = stemAtTop_ ? all.adjusted(0, kStemHeight, 0, 0) : all.adjusted(0, 0, 0, -kStemHeight);
+    QPainterPath bubble;
+    bubble.addRoundedRect(body, kRadius, kRadius);
+    QPainterPath stemPath;
+    const qreal tipY = stemAtTop_ ? all.top() : all.bottom();
+    const qreal baseY = stemAtTop_ ? body.top() + 1 : body.bottom() - 1;
+    stemPath.moveTo(kStemInset, tipY);
+    stemPath.lineTo(kStemInset, baseY);
+    stemPath.lineTo(kStemInset + kStemWidth, baseY);
+    stemPath.closeSubpath();
+    painter.setPen(QPen(palette().color(QPalette::ToolTipText), 1));
+    painter.setBrush(palette().color(QPalette::ToolTipBase));
+    painter.drawPath(bubble.united(stemPath));
+}
+
+void BalloonNotice::mousePressEvent(QMouseEvent*) { close(); }
+
+} // namespace vy::platform

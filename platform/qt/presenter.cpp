@@ -1,0 +1,110 @@
+#include "platform/qt/presenter.h"
+
+#include "platform/qt/balloon.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace vy::platform {
+
+QString messageText(const std::string& utf8) {
+    QString text = QString::fromStdString(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    return text;
+}
+
+namespace {
+
+QMessageBox::Icon toQt(Icon icon) {
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Error: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int showBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
+    QMessageBox box(icon, caption, text, buttons, QApplication::activeWindow());
+    box.setObjectName("MessageBox");
+    return box.exec();
+}
+
+const QString kTitle = QStringLiteral("Вычислица");
+
+} // namespace
+
+void QtPresenter::plainMessage(const std::string& text) {
+    showBox(messageText(text), kTitle, QMessageBox::NoIcon);
+}
+
+void QtPresenter::informationDialog(const std::string& text) {
+    showBox(messageText(text), QStringLiteral("Information"), QMessageBox::Information);
+}
+
+void QtPresenter::messageBox(const std::string& text, const std::string& caption, Icon icon) {
+    showBox(messageText(text), QString::fromStdString(caption), toQt(icon));
+}
+
+void QtPresenter::balloon(const std::string& text, ScreenPoint stem, void* owner) {
+    BalloonNotice::show(messageText(text), QPoint(stem.x, stem.y), static_cast<QWidget*>(owner));
+}
+
+void QtPresenter::generalError(const std::string& text) {
+    showBox(messageText(text), kTitle, QMessageBox::Critical);
+}
+
+bool QtPresenter::question(const std::string& text, const std::string& caption) {
+    return showBox(messageText(text), QString::fromStdString(caption), QMessageBox::Question,
+                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtSounds::criticalStop() { QApplication::beep(); }
+void QtSounds::exclamation() { QApplication::beep(); }
+
+LocalTime QtClock::now() const {
+    const QDateTime t = QDateTime::currentDateTime();
+    return LocalTime{t.date().year(), t.date().month(), t.date().day(),
+                     t.time().hour(), t.time().minute(), t.time().second()};
+}
+
+std::string QtEnvironment::programFolder() const {
+    return (QCoreApplication::applicationDirPath() + QChar('/')).toStdString();
+}
+
+std::string QtEnvironment::loginName() const {
+    passwd entry{};
+    passwd* found = nullptr;
+    char buffer[1024];
+    if (getpwuid_r(geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr)
+        return found->pw_name;
+    return {};
+}
+
+bool QtEnvironment::startDetached(const std::string& program, const std::vector<std::string>& args) {
+    // The program's own folder is searched first, then the usual search path.
+    QString path = QString::fromStdString(program);
+    const QFileInfo beside(QString::fromStdString(programFolder()) + path);
+    if (QFileInfo(path).isRelative() && beside.isFile() && beside.isExecutable())
+        path = beside.filePath();
+    else if (QFileInfo(path).isRelative())
+        path = QStandardPaths::findExecutable(path);
+    if (path.isEmpty()) return false;
+    QStringList arguments;
+    for (const auto& a : args) arguments << QString::fromStdString(a);
+    return QProcess::startDetached(path, arguments, QCoreApplication::applicationDirPath());
+}
+
+} // namespace vy::platform
