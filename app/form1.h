@@ -1,0 +1,183 @@
+#pragma once
+// TForm1, the main window: nine quick calculations, the buttons and menus that
+// open the tool windows, the title clock, the transparency slider, two animated
+// button captions, the fade-in and the shrinking close.
+//
+// Tool windows. The program's window list (app/windowlist.h) creates every
+// window once, hidden, in the fixed order, and hands each tool window to the
+// main window with setToolWindow(). Only then is the button or menu item that
+// opens it enabled; a tool that has not been handed over keeps its control
+// disabled, caption and hint in place. openTool() shows the window modally and
+// returns when it is hidden again, which the activation rule
+// (platform/qt/activation.h) counts as the main window becoming active again.
+#include "core/datafolder.h"
+#include "platform/host.h"
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+
+namespace vy::platform {
+class ActivationRule;
+}
+
+namespace vy {
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    enum class Tool {
+        About,         // TForm2, Button11
+        Calendar,      // TForm3, Button12
+        Systems34,     // TForm4, N341
+        SimplePlot,    // TForm5, N1
+        Expression,    // TForm6, BitBtn4
+        Numbers,       // TForm8, BitBtn5
+        Percentages,   // TForm9, BitBtn6
+        Logarithm,     // TForm10, BitBtn7
+        Power,         // TForm11, BitBtn8
+        Tables,        // TForm12, BitBtn9
+        Arc,           // TForm17, BitBtn10
+        Matrices,      // TForm21, BitBtn11
+        Equations,     // TForm22, BitBtn12
+        Integrals,     // TForm23, BitBtn13
+        Settings,      // TForm19, sSpeedButton1
+        NumberSystems, // TForm24, BitBtn14
+        ChartPlot,     // TForm25, N2
+        SystemsN,      // TForm26, n5
+    };
+
+    TForm1(platform::Host host, DataFolder data, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // beforeShow runs each time just before the window is shown (the about and
+    // calendar windows colour themselves there).
+    void setToolWindow(Tool tool, QWidget* window, std::function<void()> beforeShow = {});
+    bool hasToolWindow(Tool tool) const;
+    // Shows the tool modally; returns when it is closed. False when there is none.
+    bool openTool(Tool tool);
+
+    // The settings window calls this when it closes: the balloon choice is read
+    // again so that a change takes effect at once.
+    void UMMymessage();
+
+    // The clock step and the waiting loop, used by other windows too.
+    void ShowTime();
+    void Delay(int milliseconds);
+
+    std::uint8_t balloonFlag() const { return balloon_; }
+    std::uint8_t openAnimFlag() const { return openAnim_; }
+    std::uint8_t closeAnimFlag() const { return closeAnim_; }
+    const std::string& skinName() const { return skin_; }
+    const std::string& userSection() const { return user_; }
+
+    // Public for the tests and the window list; the handlers keep their names.
+    void FormActivate();
+    void Button5Click();
+    void BitBtn3Click();
+    void Image2Click();
+    void ScrollBar1Change(int position);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ToolEntry {
+        QWidget* window = nullptr;
+        std::function<void()> beforeShow;
+    };
+
+    void buildControls();
+    QLineEdit* makeField(const char* name, const char* hint);
+    QPushButton* makeEquals(const char* name);
+    QLabel* makeResult(const char* name);
+    QPushButton* makeToolButton(const char* name, const char* caption, const char* hint, Tool tool);
+    void bindTool(QAbstractButton* button, Tool tool);
+    void bindTool(QAction* item, Tool tool);
+    void refreshToolControls();
+    void popupAt(QMenu* menu, QAbstractButton* button);
+
+    void FormCreate();
+    void FormDestroy();
+    void runRow(int row);
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+    void Timer5Timer();
+    bool keyPress(QLineEdit* field, QKeyEvent* key);
+    void registerFont();
+    std::vector<QLabel*> resultLabels() const;
+    template <class F> void guarded(F&& handler);
+
+    platform::Host host_;
+    DataFolder data_;
+    platform::ActivationRule* activation_ = nullptr;
+
+public:
+    // Controls under their designed names.
+    QLabel* Label13 = nullptr;
+    std::map<std::string, QLineEdit*> edits;      // "Edit1".."Edit15"
+    std::map<std::string, QPushButton*> equals;   // "Button1", "Button3".. "Button13"
+    std::map<std::string, QLabel*> results;       // "Label2".."Label27"
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button11 = nullptr;
+    QPushButton* Button12 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QToolButton* sSpeedButton1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    std::map<std::string, QPushButton*> bitBtns;  // "BitBtn1".."BitBtn14" except BitBtn3
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* PopupMenu2 = nullptr;
+    QAction* N1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* N341 = nullptr;
+    QAction* n5 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+    QTimer* Timer4 = nullptr;
+    QTimer* Timer5 = nullptr;
+
+    QLineEdit* edit(const std::string& name) const { return edits.at(name); }
+    QLabel* result(const std::string& name) const { return results.at(name); }
+    QPushButton* bitBtn(const std::string& name) const { return bitBtns.at(name); }
+    int opacity() const { return opacity_; }
+    bool fontRegistered() const { return fontId_ >= 0; }
+
+private:
+    std::string user_;
+    std::uint8_t balloon_ = 0;
+    std::uint8_t openAnim_ = 1;
+    std::uint8_t closeAnim_ = 0;
+    std::string skin_;
+    int opacity_ = 255;
+    double captionStep_ = 0;
+    // Close geometry: width, height, left inset, top inset.
+    int closeWidth_ = 0, closeHeight_ = 0, closeLeft_ = 0, closeTop_ = 0;
+    bool closing_ = false;
+    bool closeDone_ = false;
+    int fontId_ = -1;
+    bool fontTried_ = false;
+    std::string lastProtocolFailure_;
+    std::map<Tool, ToolEntry> tools_;
+    std::multimap<Tool, QAbstractButton*> toolButtons_;
+    std::multimap<Tool, QAction*> toolItems_;
+};
+
+} // namespace vy

@@ -1,0 +1,65 @@
+// The program's entry: one instance at a time, every window created once, then
+// the main window's loop.
+#include "app/windowlist.h"
+#include "core/datafolder.h"
+#include "platform/instancelock.h"
+#include "platform/qt/guard.h"
+#include "platform/qt/presenter.h"
+
+#include <QDir>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kLockFileName = ".Вычислица.lock";
+
+int terminationPipe[2] = {-1, -1};
+
+extern "C" void onTerminate(int) {
+    const char byte = 1;
+    [[maybe_unused]] auto written = ::write(terminationPipe[1], &byte, 1);
+}
+
+// A request to end the session (SIGTERM, SIGINT, SIGHUP) closes the main window
+// the ordinary way, so the settings are written as after a click on "Выход".
+void closeOnTermination(QWidget& window) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte;
+        [[maybe_unused]] auto got = ::read(terminationPipe[0], &byte, 1);
+        window.close();
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    vy::platform::Application app(argc, argv);
+    vy::platform::QtHost real;
+    const vy::platform::Host host = real.host();
+    const vy::DataFolder data =
+        vy::chooseDataFolder(host.environment.programFolder(), QDir::homePath().toStdString());
+
+    const vy::platform::InstanceLock lock(data.folder + kLockFileName);
+    if (lock.state() == vy::platform::InstanceLock::State::HeldElsewhere) {
+        host.presenter.messageBox("Вычислица уже запущена ", "Вычислица", vy::platform::Icon::Warning);
+        return 0;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Вычислица"));
+    app.setPresenter(&real.presenter());
+    vy::WindowList windows(host, data);
+    closeOnTermination(windows.main());
+    windows.main().show();
+    return QApplication::exec();
+}

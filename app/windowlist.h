@@ -1,0 +1,54 @@
+#pragma once
+// Every window of the program, created once, hidden, in the fixed order: the
+// main window first, then TForm2 .. TForm18, TForm21, TForm22, TForm23, TForm19,
+// TForm24, TForm25, TForm26. A tool window is handed to the main window, which
+// enables the control that opens it.
+//
+// Adding a tool window: give its slot in windowlist.cpp a factory that builds
+// it from the WindowContext; nothing else changes. Slots without a factory are
+// windows not built yet, and their buttons stay disabled.
+#include "app/form1.h"
+#include "core/datafolder.h"
+#include "platform/host.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace vy {
+
+struct WindowContext {
+    platform::Host host;
+    DataFolder data;
+    TForm1& main;
+};
+
+struct WindowSlot {
+    const char* name; // "TForm22"
+    TForm1::Tool tool;
+    std::function<std::unique_ptr<QWidget>(WindowContext&)> create; // empty: not built yet
+    // Runs before each showing (the about and calendar windows colour themselves).
+    std::function<void(QWidget&, WindowContext&)> beforeShow;
+};
+
+// The slots in creation order (the main window is not among them).
+const std::vector<WindowSlot>& windowSlots();
+
+class WindowList {
+public:
+    WindowList(platform::Host host, DataFolder data);
+    // Tool windows go first, the main window last, so that a tool never
+    // outlives the main window it refers to.
+    ~WindowList();
+
+    TForm1& main() { return *main_; }
+    QWidget* window(const char* name) const;
+
+private:
+    std::unique_ptr<TForm1> main_;
+    std::unique_ptr<WindowContext> context_;
+    std::vector<std::pair<const char*, std::unique_ptr<QWidget>>> tools_;
+};
+
+} // namespace vy

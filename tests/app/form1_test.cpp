@@ -1,0 +1,499 @@
+// The main window driven through its fields, buttons and keys.
+#include "tests/app/form1_test.h"
+
+#include "platform/qt/activation.h"
+#include "platform/qt/guard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDir>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <stdexcept>
+
+namespace vy::test {
+namespace {
+
+const std::string kNotANumberBox = "Здесь должно быть  число. \rПри записи дробного числа используйте запятую.";
+const std::string kNotANumberBalloon = "Здесь должно быть число. При записи дробного числа используйте запятую.";
+const std::string kHeader = "************ Протокол работы программы Вычислица ************";
+
+// ---- typing -------------------------------------------------------------------------
+
+TEST_F(Form1Test, CommaFilterTurnsFullStopAndBothLettersIntoCommaAndLetsLettersThrough) {
+    auto form = makeForm();
+    QLineEdit* field = form->edit("Edit8");
+    field->clear();
+    typeText(field, QStringLiteral("2.5ю7б1 x"));
+    EXPECT_EQ(field->text(), QStringLiteral("2,5,7,1 x"));
+    EXPECT_TRUE(host_.journal.empty()) << "the comma filter never beeps";
+}
+
+struct KeyCase {
+    const char* field;
+    int key;
+    const char* focusAfter; // nullptr: the focus stays
+};
+
+class MainKeys : public Form1Test, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(MainKeys, MoveTheFocusAsTheTableSays) {
+    const KeyCase c = GetParam();
+    auto form = showForm();
+    QLineEdit* field = form->edit(c.field);
+    field->setFocus();
+    ASSERT_TRUE(field->hasFocus());
+    pressKey(field, c.key);
+    QWidget* expected = c.focusAfter ? static_cast<QWidget*>(form->edit(c.focusAfter)) : field;
+    EXPECT_EQ(QApplication::focusWidget(), expected) << c.field << " key " << c.key;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MainKeys,
+                         ::testing::Values(KeyCase{"Edit1", Qt::Key_Down, "Edit2"},
+                                           KeyCase{"Edit1", Qt::Key_Up, nullptr},
+                                           KeyCase{"Edit3", Qt::Key_Down, "Edit15"},
+                                           KeyCase{"Edit15", Qt::Key_Down, "Edit4"},
+                                           KeyCase{"Edit4", Qt::Key_Return, "Edit5"},
+                                           KeyCase{"Edit4", Qt::Key_Right, "Edit5"},
+                                           KeyCase{"Edit5", Qt::Key_Left, "Edit4"},
+                                           KeyCase{"Edit7", Qt::Key_Up, "Edit4"},
+                                           KeyCase{"Edit8", Qt::Key_Return, "Edit9"},
+                                           KeyCase{"Edit10", Qt::Key_Enter, "Edit11"},
+                                           KeyCase{"Edit12", Qt::Key_Return, "Edit13"},
+                                           KeyCase{"Edit13", Qt::Key_Up, "Edit10"},
+                                           KeyCase{"Edit14", Qt::Key_Up, "Edit10"},
+                                           KeyCase{"Edit14", Qt::Key_Down, nullptr},
+                                           KeyCase{"Edit14", Qt::Key_Left, "Edit13"}));
+
+TEST_F(Form1Test, EnterInTheLastFieldOfARowComputesIt) {
+    auto form = showForm();
+    struct {
+        const char* field;
+        const char* label;
+    } rows[] = {{"Edit1", "Label2"},  {"Edit2", "Label4"},   {"Edit3", "Label6"},   {"Edit15", "Label27"},
+                {"Edit5", "Label7"},  {"Edit7", "Label11"},  {"Edit9", "Label14"},  {"Edit11", "Label19"},
+                {"Edit14", "Label25"}};
+    for (const auto& row : rows) {
+        setText(*form, row.field, "1");
+        form->edit(row.field)->setFocus();
+        pressKey(form->edit(row.field), Qt::Key_Return);
+        EXPECT_FALSE(label(*form, row.label).empty()) << row.field;
+        EXPECT_EQ(QApplication::focusWidget(), form->edit(row.field)) << row.field;
+    }
+}
+
+// ---- the rows -----------------------------------------------------------------------
+
+struct RowCase {
+    const char* button;
+    std::vector<std::pair<const char*, const char*>> fields;
+    const char* label;
+    std::string labelText;
+    std::string clipboard;
+    std::string protocolLine;
+};
+
+class Rows : public Form1Test, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(Rows, WriteLabelClipboardAndProtocolLine) {
+    const RowCase& c = GetParam();
+    auto form = showForm();
+    for (const auto& [field, text] : c.fields) setText(*form, field, QString::fromUtf8(text));
+    form->equals.at(c.button)->click();
+    EXPECT_EQ(label(*form, c.label), c.labelText);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard);
+    EXPECT_EQ(lastProtocolLine(), c.protocolLine);
+    EXPECT_TRUE(host_.presenter.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Rows,
+    ::testing::Values(
+        RowCase{"Button1", {{"Edit1", " 2"}}, "Label2", "Квадрат  2 = 4", "4", "2^2 = 4"},
+        RowCase{"Button3", {{"Edit2", "30"}}, "Label4", "Синус 30 Град. = 0,5", "0,5", "sin(30) = 0,5"},
+        RowCase{"Button4", {{"Edit3", "-1170"}}, "Label6", "Косинус -1170 Град. = 0", "0", "cos(-1170) = 0"},
+        RowCase{"Button13", {{"Edit15", "45"}}, "Label27", "Тангенс 45 Град. = 1", "1", "tg(45) = 1"},
+        RowCase{"Button6", {{"Edit4", "2"}, {"Edit5", "3"}}, "Label7", "2 : 3 = 0,666666666666667",
+                "0,666666666666667", "2 : 3 = 0,666666666666667"},
+        RowCase{"Button7", {{"Edit6", "2,5"}, {"Edit7", "4"}}, "Label11", "2,5 * 4 = 10", "10", "2,5 * 4 = 10"},
+        RowCase{"Button8", {{"Edit8", "2"}, {"Edit9", "3"}}, "Label14", "2 + 3 = 5", "5", "2 + 3 = 5"},
+        RowCase{"Button9", {{"Edit10", "0,1"}, {"Edit11", "0,3"}}, "Label19", "0,1 - 0,3 = -0,2", "-0,2",
+                "0,1 - 0,3 = -0,2"}));
+
+TEST_F(Form1Test, TangentThatDoesNotExistIsSaidSo) {
+    auto form = showForm();
+    setText(*form, "Edit15", "270");
+    form->equals.at("Button13")->click();
+    EXPECT_EQ(label(*form, "Label27"), "Тангенс 270 Град. Не существует ");
+    EXPECT_EQ(lastProtocolLine(), "Тангенс 270 Град. Не существует ");
+}
+
+TEST_F(Form1Test, QuadraticRowWritesBothLabelsAndItsProtocolBlock) {
+    auto form = showForm();
+    setText(*form, "Edit12", "1");
+    setText(*form, "Edit13", "-3");
+    setText(*form, "Edit14", "2");
+    form->equals.at("Button10")->click();
+    EXPECT_EQ(label(*form, "Label24"), " Дискриминант  = 1");
+    EXPECT_EQ(label(*form, "Label25"), "x1=2  x2=1");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "x1=2  x2=1");
+    const std::string log = protocol();
+    EXPECT_NE(log.find("\r\n \r\nРешение квадратного уравнения\r\n1x^2+-3x+2=0\r\n\r\n"
+                       "D=b^2-4ac =-3^2-4*1*2=1\r\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(lastProtocolLine(), "Уравнение решено корни 2 и 1");
+
+    setText(*form, "Edit13", "0");
+    setText(*form, "Edit14", "1");
+    form->equals.at("Button10")->click();
+    EXPECT_EQ(label(*form, "Label25"), "Уравнение не имеет  корней, т.к Дискриминант -4");
+    EXPECT_EQ(lastProtocolLine(), "т.к D<0 уравнение не имеет корней");
+}
+
+// ---- failures -------------------------------------------------------------------------
+
+struct FailureCase {
+    const char* name;
+    const char* button;
+    std::vector<std::pair<const char*, const char*>> fields;
+    bool balloon;
+    Shown::Kind kind;
+    std::string text;
+    const char* stemField = nullptr; // balloons: the field the stem points under
+    const char* untouchedLabel = nullptr;
+};
+
+class Failures : public Form1Test, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(Failures, AreReportedTheRowsWayAndChangeNothing) {
+    const FailureCase& c = GetParam();
+    writeFile("Вычислица.ini", std::string("[tester]\r\nopenanim=0\r\ncloseanim=0\r\nBalloon=") +
+                                   (c.balloon ? "1" : "0") + "\r\n[tools]\r\nLabel2=old\r\nLabel11=old\r\n");
+    auto form = showForm();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    const std::string logBefore = protocol();
+    for (const auto& [field, text] : c.fields) setText(*form, field, QString::fromUtf8(text));
+    form->equals.at(c.button)->click();
+
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    const Shown& shown = host_.presenter.shown.front();
+    EXPECT_EQ(shown.kind, c.kind);
+    EXPECT_EQ(shown.text, c.text);
+    const bool stopSound = c.kind != Shown::Kind::Balloon && c.kind != Shown::Kind::GeneralError;
+    EXPECT_EQ(host_.journal.front() == "sound:criticalStop", stopSound);
+    if (c.kind == Shown::Kind::Box) {
+        EXPECT_EQ(shown.caption, "Внимание");
+        EXPECT_EQ(shown.icon, Icon::Information);
+    }
+    if (c.stemField != nullptr) {
+        QLineEdit* field = form->edit(c.stemField);
+        const QPoint below = field->mapToGlobal(QPoint(10, field->height()));
+        EXPECT_EQ(shown.stem, (ScreenPoint{below.x(), below.y()}));
+        EXPECT_EQ(shown.owner, form.get());
+    }
+    if (c.untouchedLabel != nullptr) {
+        EXPECT_EQ(label(*form, c.untouchedLabel), "old");
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    EXPECT_EQ(protocol(), logBefore);
+}
+
+const std::string kNumbers = " должны быть заданы числом. \rПри записи дробного числа используйте запятую.";
+using K = Shown::Kind;
+
+std::vector<FailureCase> failureCases() {
+    std::vector<FailureCase> cases;
+    for (const bool b : {false, true}) {
+        const auto field = [b](const char* name, const char* button, const char* edit, K kindWithout,
+                               const char* untouched = nullptr) {
+            return FailureCase{name,    button, {{edit, "abc"}}, b, b ? K::Balloon : kindWithout,
+                               b ? kNotANumberBalloon : kNotANumberBox, b ? edit : nullptr, untouched};
+        };
+        cases.push_back(field("Square", "Button1", "Edit1", K::Box, "Label2"));
+        cases.push_back(field("Sine", "Button3", "Edit2", K::Information));
+        cases.push_back(field("Cosine", "Button4", "Edit3", K::Information));
+        cases.push_back(field("Tangent", "Button13", "Edit15", K::Information));
+        cases.push_back({"Quotient", "Button6", {{"Edit4", "1"}, {"Edit5", "x"}}, b, K::Plain,
+                         "Делимое и делитель" + kNumbers});
+        cases.push_back({"DivisorZero", "Button6", {{"Edit4", "1"}, {"Edit5", "0"}}, b, b ? K::Balloon : K::Plain,
+                         "Делитель не может быть равным нулю!", b ? "Edit5" : nullptr});
+        cases.push_back({"Product", "Button7", {{"Edit6", "abc"}}, b, K::Plain, "Множители" + kNumbers, nullptr,
+                         "Label11"});
+        cases.push_back({"Sum", "Button8", {{"Edit9", "."}}, b, K::Plain, "Слагаемые" + kNumbers});
+        cases.push_back({"Difference", "Button9", {{"Edit10", ""}}, b, K::Plain, "Уменьшаемое и вычитаемое" + kNumbers});
+        cases.push_back({"Quadratic", "Button10", {{"Edit13", "-"}}, b, K::Plain,
+                         " a  b  c должны быть заданы числами. \rПри записи дробного числа используйте запятую."});
+        cases.push_back({"LeadingZero", "Button10", {{"Edit12", "0"}}, b, b ? K::Balloon : K::Plain,
+                         "Значение а не может быть равно нулю!", b ? "Edit12" : nullptr});
+        cases.push_back({"Overflow", "Button1", {{"Edit1", "1E200"}}, b, K::GeneralError,
+                         "Floating point overflow.", nullptr, "Label2"});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Failures, ::testing::ValuesIn(failureCases()),
+                         [](const auto& info) {
+                             return std::string(info.param.name) + (info.param.balloon ? "Balloon" : "Box");
+                         });
+
+TEST_F(Form1Test, ZeroByZeroReachesTheGeneralErrorBoxAndLeavesABlank) {
+    auto form = showForm();
+    form->result("Label7")->setText("old");
+    setText(*form, "Edit4", "0");
+    setText(*form, "Edit5", "0");
+    form->equals.at("Button6")->click();
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    EXPECT_EQ(host_.presenter.shown[0].kind, K::GeneralError);
+    EXPECT_EQ(host_.presenter.shown[0].text, "Invalid floating point operation.");
+    EXPECT_EQ(label(*form, "Label7"), " ");
+}
+
+TEST_F(Form1Test, BalloonChoiceIsReadAgainOnTheSettingsMessage) {
+    auto form = showForm();
+    EXPECT_EQ(form->balloonFlag(), 0);
+    writeFile("Вычислица.ini", "[tester]\r\nBalloon=513\r\n"); // the low byte is kept
+    form->UMMymessage();
+    EXPECT_EQ(form->balloonFlag(), 1);
+    setText(*form, "Edit2", "?");
+    form->equals.at("Button3")->click();
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    EXPECT_EQ(host_.presenter.shown[0].kind, K::Balloon);
+}
+
+// ---- small handlers -----------------------------------------------------------------
+
+TEST_F(Form1Test, ClearEmptiesAllTenResultsButNotClipboardOrLog) {
+    auto form = showForm();
+    for (auto& [name, label] : form->results) label->setText("x");
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    const std::string log = protocol();
+    form->Button5->click();
+    for (auto& [name, label] : form->results) EXPECT_TRUE(label->text().isEmpty()) << name;
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    EXPECT_EQ(protocol(), log);
+}
+
+TEST_F(Form1Test, SliderSetsOpacityAndTransparencyCaption) {
+    auto form = makeForm();
+    const std::string title = "Вычислица" + std::string(41, ' ') + "Прозрачность ";
+    const struct {
+        int position, opacity;
+        const char* percent;
+    } cases[] = {{35, 185, "27%"}, {70, 115, "55%"}, {0, 255, "0%"}};
+    for (const auto& c : cases) {
+        form->ScrollBar1->setValue(c.position);
+        EXPECT_EQ(form->opacity(), c.opacity);
+        EXPECT_EQ(form->windowTitle().toStdString(), title + c.percent);
+    }
+}
+
+TEST_F(Form1Test, ClockCaptionCarriesTheTime) {
+    auto form = makeForm();
+    host_.clock.time = {2024, 1, 2, 7, 5, 9};
+    form->ShowTime();
+    EXPECT_EQ(form->windowTitle().toStdString(), "Вычислица" + std::string(56, ' ') + "Время 07:05:09");
+}
+
+TEST_F(Form1Test, LogPictureStartsTheViewerAndAFailedStartShowsNothing) {
+    auto form = showForm();
+    host_.environment.launchSucceeds = false;
+    QTest::mouseClick(form->Image2, Qt::LeftButton);
+    ASSERT_EQ(host_.environment.launches.size(), 1u);
+    EXPECT_EQ(host_.environment.launches[0].program, "logreader");
+    EXPECT_TRUE(host_.environment.launches[0].args.empty());
+    EXPECT_TRUE(host_.presenter.shown.empty());
+    EXPECT_TRUE(host_.journal.empty());
+}
+
+// ---- settings ---------------------------------------------------------------------
+
+TEST_F(Form1Test, LastResultsAndPositionSurviveARestart) {
+    {
+        auto form = showForm();
+        form->move(123, 77);
+        setText(*form, "Edit8", "2");
+        setText(*form, "Edit9", "3");
+        form->equals.at("Button8")->click();
+        setText(*form, "Edit12", "1");
+        form->equals.at("Button10")->click();
+        form->close();
+    }
+    auto again = makeForm();
+    EXPECT_EQ(label(*again, "Label14"), "2 + 3 = 5");
+    // Values are trimmed on reading, so the discriminant line loses its blank.
+    EXPECT_EQ(label(*again, "Label24"), "Дискриминант  = -3");
+    EXPECT_EQ(again->pos(), QPoint(123, 77));
+
+    again->Button5->click();
+    again.reset();
+    EXPECT_EQ(label(*makeForm(), "Label14"), "");
+}
+
+TEST_F(Form1Test, CreationReadsFlagsAndSeedsTheColour) {
+    writeFile("Вычислица.ini", "[position]\r\nleft=0x10\r\n[TESTER]\r\nBalloon=256\r\ncloseanim=257\r\nSkin=Mac\r\n");
+    auto form = makeForm();
+    EXPECT_EQ(form->pos().x(), 16);
+    EXPECT_EQ(form->pos().y(), 229);
+    EXPECT_EQ(form->balloonFlag(), 0);
+    EXPECT_EQ(form->closeAnimFlag(), 1);
+    EXPECT_EQ(form->openAnimFlag(), 1) << "missing openanim fades in";
+    EXPECT_EQ(form->skinName(), "Mac");
+    EXPECT_EQ(form->opacity(), 0);
+    EXPECT_NE(readFile("Вычислица.ini").find("Color=12632256"), std::string::npos);
+}
+
+TEST_F(Form1Test, FadeInReachesFullOpacity) {
+    writeFile("Вычислица.ini", "");
+    auto form = showForm();
+    EXPECT_TRUE(form->Timer2->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(form->opacity(), 255, 5000);
+    EXPECT_FALSE(form->Timer2->isActive());
+    EXPECT_TRUE(form->Timer1->isActive());
+}
+
+TEST_F(Form1Test, CloseShrinksWhenCloseanimIsMissingButNotDuringTheFadeIn) {
+    writeFile("Вычислица.ini", "[tester]\r\nopenanim=0\r\n");
+    {
+        auto form = showForm();
+        QElapsedTimer clock;
+        clock.start();
+        form->close();
+        EXPECT_GE(clock.elapsed(), 1000) << "the shrink runs";
+        EXPECT_FALSE(form->isVisible());
+    }
+    writeFile("Вычислица.ini", "");
+    auto fading = showForm();
+    ASSERT_TRUE(fading->Timer2->isActive());
+    QElapsedTimer clock;
+    clock.start();
+    fading->close();
+    EXPECT_LT(clock.elapsed(), 1000) << "no shrink while fading in";
+}
+
+// ---- activation ---------------------------------------------------------------------
+
+TEST_F(Form1Test, ShowingRecreatesTheProtocolWithItsHeader) {
+    writeFile("Вычислица.log", "old entries\r\n");
+    auto form = showForm();
+    EXPECT_EQ(protocol(), kHeader + "\r\n" + std::string(30, ' ') + "Время: 9:07:03        Дата: 05.03.2024\r\n");
+}
+
+class ToolWindowTest : public Form1Test {
+protected:
+    // A tool window that closes itself once it is shown.
+    static std::unique_ptr<QDialog> selfClosingTool() {
+        auto tool = std::make_unique<QDialog>();
+        tool->setObjectName("Tool");
+        class Closer : public QObject {
+        public:
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Show) QTimer::singleShot(0, static_cast<QDialog*>(o), &QDialog::accept);
+                return false;
+            }
+        };
+        auto* closer = new Closer;
+        closer->setParent(tool.get());
+        tool->installEventFilter(closer);
+        return tool;
+    }
+};
+
+TEST_F(ToolWindowTest, ReturningFromAToolRecreatesTheProtocolButOtherProgramsDoNot) {
+    auto form = showForm();
+    auto tool = selfClosingTool();
+    form->setToolWindow(TForm1::Tool::Equations, tool.get());
+    setText(*form, "Edit8", "2");
+    form->equals.at("Button8")->click();
+    const std::string withEntry = protocol();
+    ASSERT_NE(withEntry.find("2 + 1 = 3"), std::string::npos);
+
+    // Another program takes the focus and gives it back; a popup menu opens and closes.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.hide();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->PopupMenu1->popup(QPoint(10, 10));
+    form->PopupMenu1->hide();
+    processEvents();
+    EXPECT_EQ(protocol(), withEntry);
+
+    form->bitBtn("BitBtn12")->click();
+    EXPECT_EQ(protocol().find("2 + 1 = 3"), std::string::npos);
+    EXPECT_EQ(protocol().rfind(kHeader, 0), 0u);
+}
+
+TEST_F(ToolWindowTest, ToolsNotHandedOverAreDisabledAndHandedOnesOpen) {
+    auto form = makeForm();
+    for (auto& [name, button] : form->bitBtns) EXPECT_FALSE(button->isEnabled()) << name;
+    EXPECT_FALSE(form->Button11->isEnabled());
+    EXPECT_FALSE(form->sSpeedButton1->isEnabled());
+    EXPECT_FALSE(form->N341->isEnabled());
+    EXPECT_EQ(form->bitBtn("BitBtn13")->toolTip().toStdString(), "Вычисление определённого интеграла");
+
+    auto tool = selfClosingTool();
+    int before = 0;
+    form->setToolWindow(TForm1::Tool::SystemsN, tool.get(), [&] { ++before; });
+    EXPECT_TRUE(form->n5->isEnabled());
+    EXPECT_FALSE(form->N341->isEnabled());
+    EXPECT_TRUE(form->bitBtn("BitBtn1")->isEnabled()) << "its menu now offers something";
+    form->n5->trigger();
+    EXPECT_EQ(before, 1);
+    EXPECT_FALSE(tool->isVisible());
+    EXPECT_EQ(tool->windowModality(), Qt::ApplicationModal);
+}
+
+TEST_F(Form1Test, AnUnwritableProtocolIsReportedOnceAndTheWindowStaysUsable) {
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("Вычислица.log")))); // a folder: cannot be a file
+    auto form = showForm();
+    form->FormActivate();
+    form->hide();
+    form->show();
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    EXPECT_EQ(host_.presenter.shown[0].kind, K::GeneralError);
+    EXPECT_EQ(host_.presenter.shown[0].text.back(), '.');
+
+    setText(*form, "Edit8", "4");
+    form->equals.at("Button8")->click();
+    EXPECT_EQ(label(*form, "Label14"), "4 + 1 = 5");
+    EXPECT_EQ(host_.presenter.shown.size(), 2u) << "the entry's own failure is its handler's report";
+}
+
+TEST_F(Form1Test, TitleFontIsRegisteredOnlyWhenItsFileIsThere) {
+    auto form = showForm();
+    EXPECT_FALSE(form->fontRegistered());
+    EXPECT_EQ(form->Label13->font().family(), QStringLiteral("DS VTCorona Cyr"));
+    EXPECT_TRUE(host_.presenter.shown.empty());
+}
+
+// ---- the guard ----------------------------------------------------------------------
+
+TEST_F(Form1Test, AFailureEscapingAnEventHandlerReachesTheGeneralErrorBox) {
+    auto* app = static_cast<platform::Application*>(QApplication::instance());
+    app->setPresenter(&host_.presenter);
+    class Thrower : public QObject {
+    protected:
+        bool event(QEvent* e) override {
+            if (e->type() == QEvent::User) throw std::runtime_error("I/O error 5");
+            return QObject::event(e);
+        }
+    } thrower;
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    processEvents();
+    app->setPresenter(nullptr);
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    EXPECT_EQ(host_.presenter.shown[0].text, "I/O error 5.");
+}
+
+} // namespace
+} // namespace vy::test
