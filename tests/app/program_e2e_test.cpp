@@ -1,0 +1,128 @@
+// The built program, started for real on a virtual X display in a temporary
+// copy of its folder: it starts, refuses a second instance, and writes its
+// settings when asked to end.
+#include "core/cp1251.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+std::string readDecoded(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = f.readAll();
+    return vy::cp1251::toUtf8(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        if (condition()) return true;
+        QThread::msleep(20);
+    }
+    return condition();
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        program_ = folder_.filePath("vychislitsa");
+        ASSERT_TRUE(QFile::copy(VY_PROGRAM_FILE, program_));
+        // -displayfd 1: the server picks a free display and says which on stdout.
+        xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        ASSERT_TRUE(xvfb_.waitForStarted(10000)) << "Xvfb is needed (package xvfb)";
+        ASSERT_TRUE(waitFor([&] { return xvfb_.canReadLine() || xvfb_.waitForReadyRead(50); }, 20000));
+        display_ = ":" + QString::fromLatin1(xvfb_.readLine().trimmed());
+    }
+
+    void TearDown() override {
+        for (QProcess* p : {&second_, &first_}) {
+            if (p->state() != QProcess::NotRunning) {
+                p->kill();
+                p->waitForFinished(5000);
+            }
+        }
+        xvfb_.terminate();
+        xvfb_.waitForFinished(5000);
+    }
+
+    void start(QProcess& process) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(folder_.path());
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(program_, {});
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+
+    // The top-level windows of the display, one line each: id "name": ("instance" "class") geometry.
+    QString windows() {
+        QProcess info;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_);
+        info.setProcessEnvironment(env);
+        info.start("xwininfo", {"-root", "-tree"});
+        if (!info.waitForFinished(10000)) return {};
+        return QString::fromUtf8(info.readAllStandardOutput());
+    }
+
+    std::string file(const char* name) const { return readDecoded(folder_.filePath(QString::fromUtf8(name))); }
+
+    QTemporaryDir folder_;
+    QString program_;
+    QString display_;
+    QProcess xvfb_, first_, second_;
+};
+
+TEST_F(ProgramTest, StartsRefusesASecondInstanceAndWritesItsSettingsOnClose) {
+    const std::string header = "************ Протокол работы программы Вычислица ************\r\n";
+    QElapsedTimer clock;
+    clock.start();
+    start(first_);
+    ASSERT_TRUE(waitFor([&] { return file("Вычислица.log").rfind(header, 0) == 0; }, 60000))
+        << "no protocol header";
+    std::printf("[ startup  ] main window shown after %lld ms\n", static_cast<long long>(clock.elapsed()));
+    EXPECT_FALSE(QFile::exists(folder_.filePath("Вычислица.ini")) &&
+                 file("Вычислица.ini").find("[position]") != std::string::npos)
+        << "the position is written only at the end";
+
+    {
+        QFile log(folder_.filePath("Вычислица.log"));
+        ASSERT_TRUE(log.open(QIODevice::Append));
+        log.write("marker\r\n");
+    }
+    start(second_);
+    // The refusal is a box of its own, titled "Вычислица"; no main window comes up.
+    const QString box = QStringLiteral("\"Вычислица\": (\"vychislitsa\" \"vychislitsa\")");
+    ASSERT_TRUE(waitFor([&] { return windows().contains(box); }, 60000)) << windows().toStdString();
+    EXPECT_EQ(windows().count(QStringLiteral("(\"vychislitsa\" \"vychislitsa\")")), 1) << windows().toStdString();
+    EXPECT_EQ(second_.state(), QProcess::Running) << "waits for the box to be dismissed";
+    EXPECT_NE(file("Вычислица.log").find("marker"), std::string::npos) << "the second start touched the protocol";
+    second_.kill();
+    second_.waitForFinished(5000);
+    EXPECT_EQ(first_.state(), QProcess::Running);
+
+    QThread::msleep(800); // past the fade-in, so the close runs its shrinking animation
+    first_.terminate();   // as the desktop does at log-out: the window closes the ordinary way
+    ASSERT_TRUE(first_.waitForFinished(60000));
+    EXPECT_EQ(first_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first_.exitCode(), 0);
+    const std::string settings = file("Вычислица.ini");
+    EXPECT_NE(settings.find("[position]\r\nleft=500\r\ntop=229\r\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("[tools]\r\n"), std::string::npos) << settings;
+}
+
+} // namespace
