@@ -24,6 +24,9 @@ public:
     CompiledFormula(CompiledFormula&&) noexcept;
     CompiledFormula& operator=(CompiledFormula&&) noexcept;
     bool evaluate(long double x, long double& value) const;
+    // True for a text that PrepareFormula cannot have produced; such a text is
+    // evaluated by the text path at every x.
+    bool usesTextPath() const noexcept;
 
 private:
     struct Impl;
