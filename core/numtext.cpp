@@ -199,6 +199,30 @@ std::to_chars_result toChars(char* first, char* last, long double value, Format.
     return std::to_chars(first, last, value, format...);
 }
 
+// The library rounds exact halves to even; the platform's number texts round
+// them away from zero (2,5 with no decimals is 3). w = a * 2^shift / 5^fives
+// counts the magnitude a in halves of the last printed digit. a was an exact
+// half that went down to even exactly when w is odd with (w - 1) / 2 even; as
+// 5^fives = 1 (mod 4), that is t = a * 2^shift whole with t = 1 (mod 4) and,
+// for fives > 0, divisible by 5^fives.
+constexpr long double kExactPowersOfFive[] = {
+    1.0L, 5.0L, 25.0L, 125.0L, 625.0L, 3125.0L, 15625.0L, 78125.0L, 390625.0L, 1953125.0L,
+    9765625.0L, 48828125.0L, 244140625.0L, 1220703125.0L, 6103515625.0L, 30517578125.0L,
+    152587890625.0L, 762939453125.0L, 3814697265625.0L, 19073486328125.0L, 95367431640625.0L,
+    476837158203125.0L, 2384185791015625.0L, 11920928955078125.0L, 59604644775390625.0L,
+    298023223876953125.0L, 1490116119384765625.0L, 7450580596923828125.0L};
+
+bool halfRoundedDown(long double a, int shift, int fives)
+{
+    const long double t = std::ldexp(a, shift);
+    if (std::floor(t) != t || std::fmod(t, 4.0L) != 1.0L)
+        return false;
+    if (fives <= 0)
+        return true;
+    // An odd whole t below 2^64 cannot hold a larger power of five.
+    return fives < static_cast<int>(std::size(kExactPowersOfFive)) && std::fmod(t, kExactPowersOfFive[fives]) == 0;
+}
+
 const char* nonFinite(long double value)
 {
     if (std::isnan(value))
@@ -235,6 +259,10 @@ std::string FloatToStr(long double value)
     std::from_chars(p + 1, result.ptr, exponent10);
     if (negativeExponent)
         exponent10 = -exponent10;
+    // The last of 15 digits stands for 10^(exponent10 - 14); half of it is
+    // 2^(exponent10 - 15) * 5^(exponent10 - 14). An even digit never carries.
+    if ((digits[14] - '0') % 2 == 0 && halfRoundedDown(std::fabs(value), 15 - exponent10, exponent10 - 14))
+        ++digits[14];
     while (count > 1 && digits[count - 1] == '0')
         --count;
 
@@ -280,6 +308,9 @@ std::string FormatFixed(long double value, int decimals)
     std::string out(std::numeric_limits<long double>::max_exponent10 + 8 + decimals, '\0');
     const auto result = toChars(out.data(), out.data() + out.size(), value, std::chars_format::fixed, decimals);
     out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+    // Half of the last decimal is 2^-(decimals + 1) * 5^-decimals.
+    if (halfRoundedDown(std::fabs(value), decimals + 1, -decimals))
+        ++out.back();
     bool nonZero = false;
     for (char& c : out) {
         if (c == '.')

@@ -27,7 +27,8 @@ private:
 // Standard conversion. Grammar: blanks, optional sign, digits, optional comma
 // and digits, optional E/e with optional sign and digits, blanks. Converted in
 // extended precision. NotANumber carries "'%s' is not a valid floating point value";
-// a value beyond the double range is OutOfRange (windows report it as overflow).
+// a value beyond the double range is OutOfRange (windows report it as overflow),
+// with the same message.
 long double StrToFloatExt(std::string_view text);
 double StrToFloat(std::string_view text);
 std::optional<double> TryStrToFloat(std::string_view text) noexcept;
@@ -36,11 +37,13 @@ std::optional<double> TryStrToFloat(std::string_view text) noexcept;
 // Failure carries "'%s' is not a valid integer value".
 std::int32_t StrToInt(std::string_view text);
 
-// Standard number-to-text form: 15 significant digits, trailing zeros dropped,
+// Standard number-to-text form: 15 significant digits (exact halves rounded away
+// from zero, everything else to the nearest), trailing zeros dropped,
 // fixed notation for decimal exponents -3..15, otherwise d,dddE-n; "INF", "-INF", "NAN".
 std::string FloatToStr(long double value);
 
-// printf-style "%0.<decimals>f" with a decimal comma.
+// printf-style "%0.<decimals>f" with a decimal comma; exact halves are rounded
+// away from zero, as the platform's formatting does (2,5 -> "3" with no decimals).
 std::string FormatFixed(long double value, int decimals);
 // "%n": fixed with <decimals> places and thousands grouped by a no-break space (U+00A0).
 std::string FormatGrouped(long double value, int decimals = 2);

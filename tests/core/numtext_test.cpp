@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,6 +20,8 @@ struct Converts {
     const char* text;
     double value;
 };
+
+void PrintTo(const Converts& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class StrToFloatConverts : public testing::TestWithParam<Converts> {};
 
@@ -45,6 +48,8 @@ struct Rejects {
     const char* text;
     ConversionError::Kind kind;
 };
+
+void PrintTo(const Rejects& r, std::ostream* os) { *os << '"' << r.text << '"'; }
 
 class StrToFloatRejects : public testing::TestWithParam<Rejects> {};
 
@@ -140,6 +145,8 @@ struct Written {
     const char* text;
 };
 
+void PrintTo(const Written& w, std::ostream* os) { *os << '"' << w.text << '"'; }
+
 class FloatToStrWrites : public testing::TestWithParam<Written> {};
 
 TEST_P(FloatToStrWrites, InTheStandardForm) {
@@ -161,6 +168,11 @@ INSTANTIATE_TEST_SUITE_P(Examples, FloatToStrWrites, testing::Values(
     Written{999999999999999.6, "1E15"}, Written{1e15, "1E15"}, Written{1e20, "1E20"},
     Written{123456789012345678.0, "1,23456789012346E17"}, Written{1e308, "1E308"},
     Written{DBL_MAX, "1,79769313486232E308"}, Written{4.9406564584124654e-324, "4,94065645841247E-324"},
+    // Exact halves at the 15th digit go away from zero; near-halves to the nearest.
+    Written{123456789012344.5, "123456789012345"}, Written{-123456789012344.5, "-123456789012345"},
+    Written{123456789012345.5, "123456789012346"}, Written{1234567890123.125, "1234567890123,13"},
+    Written{1000000000000005.0, "1,00000000000001E15"}, Written{10000000000000050000.0L, "1,00000000000001E19"},
+    Written{10000000000000049999.0L, "1E19"}, Written{0.1234567890123445, "0,123456789012344"},
     Written{1e400L, "1E400"}, Written{-1.25e-400L, "-1,25E-400"},
     Written{kInf, "INF"}, Written{-kInf, "-INF"}, Written{std::numeric_limits<double>::quiet_NaN(), "NAN"}));
 
@@ -172,11 +184,80 @@ TEST(FloatToStr, RoundTripsThroughTheConversionAt15Digits) {
     }
 }
 
+// Reference: the exact decimal expansion of a double (it has at most 767
+// significant digits), rounded to 15 digits by hand with halves away from zero.
+std::string referenceDigits(double v, int& exponent10)
+{
+    std::string exact(1100, '\0');
+    const auto r = std::to_chars(exact.data(), exact.data() + exact.size(), std::fabs(v), std::chars_format::scientific, 800);
+    exact.resize(static_cast<std::size_t>(r.ptr - exact.data()));
+    const std::size_t e = exact.find('e');
+    exponent10 = std::stoi(exact.substr(e + 1));
+    std::string digits = exact.substr(0, 1) + exact.substr(2, e - 2);
+    const bool up = digits[15] >= '5';
+    digits.resize(15);
+    if (up) {
+        int i = 14;
+        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
+            digits[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0) {
+            digits.insert(0, "1");
+            digits.pop_back();
+            ++exponent10;
+        } else {
+            ++digits[static_cast<std::size_t>(i)];
+        }
+    }
+    return digits;
+}
+
+TEST(FloatToStr, AgreesWithExactRoundingIncludingHalves) {
+    std::mt19937_64 random(7);
+    std::vector<double> values;
+    for (int n = 0; n < 3000; ++n) {
+        // Exact halves at the 15th digit: odd numbers over small powers of two.
+        const std::uint64_t odd = (random() % (std::uint64_t{1} << 52)) | 1;
+        values.push_back(std::ldexp(static_cast<double>(odd), -static_cast<int>(random() % 12)));
+        values.push_back(static_cast<double>(random() % 100000000000000000ull) * 10.0 + 5.0);
+        values.push_back(std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 2000) - 1100));
+    }
+    for (double v : values) {
+        if (v == 0)
+            continue;
+        int exponent10 = 0;
+        std::string digits = referenceDigits(v, exponent10);
+        while (digits.size() > 1 && digits.back() == '0')
+            digits.pop_back();
+        const std::string text = vy::FloatToStr(v);
+        std::string body = text[0] == '-' ? text.substr(1) : text;
+        int textExponent = 0;
+        if (const std::size_t e = body.find('E'); e != std::string::npos) {
+            textExponent = std::stoi(body.substr(e + 1));
+            body.resize(e);
+        } else if (body.rfind("0,", 0) == 0) {
+            textExponent = -static_cast<int>(body.find_first_not_of('0', 2) - 1);
+        } else {
+            textExponent = static_cast<int>(std::min(body.find(','), body.size())) - 1;
+        }
+        std::string mantissa;
+        for (char c : body)
+            if (c != ',')
+                mantissa += c;
+        mantissa.erase(0, mantissa.find_first_not_of('0'));
+        while (mantissa.size() > 1 && mantissa.back() == '0')
+            mantissa.pop_back();
+        ASSERT_EQ(mantissa, digits) << text << " for " << v;
+        ASSERT_EQ(textExponent, exponent10) << text;
+    }
+}
+
 struct Fixed {
     long double value;
     int decimals;
     const char* text;
 };
+
+void PrintTo(const Fixed& f, std::ostream* os) { *os << '"' << f.text << '"'; }
 
 class FormatFixedWrites : public testing::TestWithParam<Fixed> {};
 
@@ -188,7 +269,10 @@ INSTANTIATE_TEST_SUITE_P(Patterns, FormatFixedWrites, testing::Values(
     Fixed{1.0 / 3.0, 5, "0,33333"}, Fixed{2.0 / 3.0, 3, "0,667"}, Fixed{-1.5, 2, "-1,50"},
     Fixed{12.0, 0, "12"}, Fixed{0.1, 17, "0,10000000000000001"}, Fixed{3.14159265358979, 9, "3,141592654"},
     Fixed{1e20, 2, "100000000000000000000,00"}, Fixed{-0.000001, 5, "0,00000"}, Fixed{-0.0, 2, "0,00"},
-    Fixed{0.1L, 20, "0,10000000000000000000"}, Fixed{kInf, 5, "INF"}));
+    Fixed{0.1L, 20, "0,10000000000000000000"}, Fixed{kInf, 5, "INF"},
+    // Exact halves go away from zero.
+    Fixed{2.5, 0, "3"}, Fixed{3.5, 0, "4"}, Fixed{-2.5, 0, "-3"}, Fixed{0.5, 0, "1"}, Fixed{-0.5, 0, "-1"},
+    Fixed{0.125, 2, "0,13"}, Fixed{0.375, 2, "0,38"}, Fixed{0.0625, 3, "0,063"}, Fixed{1.005, 2, "1,00"}));
 
 TEST(FormatFixed, WritesTheWholeExtendedRange) {
     // 2^16000 has 4817 digits and, like every 2^(4k), ends in 6.
@@ -204,6 +288,7 @@ TEST(FormatGrouped, GroupsThousandsWithANoBreakSpace) {
     EXPECT_EQ(vy::FormatGrouped(1234567.891), "1" + nb + "234" + nb + "567,89");
     EXPECT_EQ(vy::FormatGrouped(-123456.0), "-123" + nb + "456,00");
     EXPECT_EQ(vy::FormatGrouped(12345.0, 0), "12" + nb + "345");
+    EXPECT_EQ(vy::FormatGrouped(1234.125), "1" + nb + "234,13");
     EXPECT_EQ(vy::FormatGrouped(-kInf), "-INF");
 }
 
