@@ -10,6 +10,13 @@ if(VY_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# ThreadSanitizer, for the engine and worker tests (scripts/test-extra/tsan.sh).
+option(VY_TSAN "Build with ThreadSanitizer" OFF)
+if(VY_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # vy_engine_library(name sources...): a plain C++ library without Qt.
 function(vy_engine_library name)
   add_library(${name} STATIC ${ARGN})
