@@ -1,0 +1,399 @@
+#include "solvers/ui/form22.h"
+
+#include "core/errortext.h"
+#include "platform/qt/activation.h"
+#include "platform/qt/guard.h"
+#include "platform/qt/presenter.h"
+#include "solvers/equation.h"
+#include "solvers/ui/formparts.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace vy {
+
+using solversui::place;
+
+namespace {
+
+const char* const kStopped = "Решение примера остановлено";
+constexpr int kPrecisionDefault = 1;
+constexpr int kPrecisionFinest = 5;
+
+// The two glyphs of the pause button: bars for "Пауза", a triangle for "Возобновить".
+QPixmap glyph(bool pause)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 96, 0));
+    if (pause) {
+        painter.drawRect(3, 2, 4, 12);
+        painter.drawRect(9, 2, 4, 12);
+    } else {
+        const QPointF triangle[] = {{4, 2}, {14, 8}, {4, 14}};
+        painter.drawPolygon(triangle, 3);
+    }
+    return pixmap;
+}
+
+// A progress range beyond what the bar holds is shown scaled.
+constexpr int kScaledMaximum = 1'000'000;
+
+} // namespace
+
+// The worker's side of the window: every call is handed to the window's own
+// thread, tagged with the search it belongs to.
+class TForm22::View final : public SearchView {
+public:
+    explicit View(TForm22& form) : form_(form) {}
+
+    void update(const SearchUpdate& update) override
+    {
+        post([update](TForm22& f, std::uint64_t run) { f.applyUpdate(run, update); });
+    }
+    void dialog(const SearchDialog& dialog) override
+    {
+        post([dialog](TForm22& f, std::uint64_t run) { f.showDialog(run, dialog); });
+    }
+    void finished(const std::string& failure) override
+    {
+        post([failure](TForm22& f, std::uint64_t run) { f.searchFinished(run, failure); });
+    }
+
+private:
+    template <typename Call>
+    void post(Call call)
+    {
+        TForm22* form = &form_;
+        const std::uint64_t run = form_.runner_->run();
+        QMetaObject::invokeMethod(
+            form, [form, run, call = std::move(call)] { call(*form, run); }, Qt::QueuedConnection);
+    }
+
+    TForm22& form_;
+};
+
+TForm22::TForm22(platform::Host host, DataFolder data, std::unique_ptr<SearchDialogs> dialogs, QWidget* parent)
+    : QWidget(parent), host_(host), data_(std::move(data)), dialogs_(std::move(dialogs))
+{
+    setObjectName(QStringLiteral("TForm22"));
+    if (!dialogs_)
+        dialogs_ = std::make_unique<QtSearchDialogs>(this);
+    view_ = std::make_unique<View>(*this);
+    runner_ = std::make_unique<SearchRunner>(*view_);
+    buildControls();
+    auto* activation = new platform::ActivationRule(this);
+    connect(activation, &platform::ActivationRule::activated, this, [this] { FormActivate(); });
+    platform::guarded(host_.presenter, [this] { readPosition(); });
+}
+
+TForm22::~TForm22()
+{
+    // The worker goes first: nothing it still sends may reach a half-destroyed window.
+    runner_.reset();
+    dialogs_.reset();
+}
+
+void TForm22::buildControls()
+{
+    solversui::setUpToolWindow(*this, QStringLiteral("Решение уравнений"), QSize(353, 247));
+
+    Label6 = place<QLabel>(this, "Label6", {8, 4, 120, 16}, QStringLiteral("Уравнение"));
+    Edit1 = place<QLineEdit>(this, "Edit1", {8, 22, 300, 22}, QStringLiteral("x-5"));
+    Edit1->setToolTip(QStringLiteral("Введите уравнение с неизвесным членом х"));
+    Label4 = place<QLabel>(this, "Label4", {314, 25, 30, 16}, QStringLiteral("=0"));
+
+    GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 48, 337, 124}, QStringLiteral("Настройки"));
+    Label2 = place<QLabel>(GroupBox1, "Label2", {8, 24, 18, 16}, QStringLiteral("от"));
+    Edit2 = place<QLineEdit>(GroupBox1, "Edit2", {26, 21, 56, 22}, QStringLiteral("-10"));
+    Label3 = place<QLabel>(GroupBox1, "Label3", {88, 24, 18, 16}, QStringLiteral("до"));
+    Edit3 = place<QLineEdit>(GroupBox1, "Edit3", {106, 21, 56, 22}, QStringLiteral("10"));
+    Label5 = place<QLabel>(GroupBox1, "Label5", {164, 24, 104, 16}, QStringLiteral("            Точность"));
+    ComboBox1 = place<QComboBox>(GroupBox1, "ComboBox1", {268, 21, 62, 22});
+    ComboBox1->addItems({"1", "0,1", "0,01", "0,001", "0,0001", "0,00001"});
+    ComboBox1->setEditable(false);
+    CheckBox1 = place<QCheckBox>(GroupBox1, "CheckBox1", {8, 48, 150, 18}, QStringLiteral("Тригоном. ур-е"));
+    RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", {8, 68, 160, 18}, QStringLiteral("Метод Перебора"));
+    RadioButton2 = place<QRadioButton>(GroupBox1, "RadioButton2", {8, 86, 160, 18}, QStringLiteral("Метод Вилки"));
+    RadioButton3 = place<QRadioButton>(GroupBox1, "RadioButton3", {8, 104, 170, 18},
+                                       QStringLiteral("Комбинированный метод"));
+    RadioButton4 = place<QRadioButton>(GroupBox1, "RadioButton4", {180, 48, 150, 18}, QStringLiteral("Метод Ньютона"));
+    RadioButton3->setChecked(true);
+    Label7 = place<QLabel>(GroupBox1, "Label7", {180, 68, 152, 54});
+    Label7->setWordWrap(true);
+    Label7->setTextFormat(Qt::PlainText);
+    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Label1 = place<QLabel>(this, "Label1", {8, 176, 337, 30});
+    Label1->setWordWrap(true);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ProgressBar1 = place<QProgressBar>(this, "ProgressBar1", {8, 208, 337, 10});
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(100);
+    ProgressBar1->setTextVisible(false);
+
+    BitBtn1 = place<QPushButton>(this, "BitBtn1", {8, 221, 106, 24}, QStringLiteral("Решить"));
+    BitBtn1->setToolTip(QStringLiteral("Вычислять корень уравнения"));
+    BitBtn2 = place<QPushButton>(this, "BitBtn2", {123, 221, 106, 24}, QStringLiteral("Отмена"));
+    BitBtn2->setToolTip(QStringLiteral("Остановить решение уравнения"));
+    BitBtn3 = place<QPushButton>(this, "BitBtn3", {238, 221, 106, 24}, QStringLiteral("Пауза"));
+    BitBtn3->setToolTip(QStringLiteral("Управление ходом решения"));
+    Image1 = place<QLabel>(this, "Image1", {0, 0, 16, 16});
+    Image1->setPixmap(glyph(true));
+    Image1->hide();
+    Image2 = place<QLabel>(this, "Image2", {0, 0, 16, 16});
+    Image2->setPixmap(glyph(false));
+    Image2->hide();
+    showPauseGlyph(true);
+
+    const auto handler = [this](void (TForm22::*h)()) {
+        return [this, h] { platform::guarded(host_.presenter, [this, h] { (this->*h)(); }); };
+    };
+    connect(BitBtn1, &QPushButton::clicked, this, handler(&TForm22::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, handler(&TForm22::BitBtn2Click));
+    connect(BitBtn3, &QPushButton::clicked, this, handler(&TForm22::BitBtn3Click));
+    const auto whenChecked = [this](QAbstractButton* button, void (TForm22::*h)()) {
+        connect(button, &QAbstractButton::toggled, this, [this, h](bool on) {
+            if (on)
+                (this->*h)();
+        });
+    };
+    whenChecked(RadioButton1, &TForm22::RadioButton1Click);
+    whenChecked(RadioButton2, &TForm22::RadioButton2Click);
+    whenChecked(RadioButton3, &TForm22::RadioButton3Click);
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+
+    for (QWidget* w : std::initializer_list<QWidget*>{Label5, Edit2, Edit3, CheckBox1, RadioButton1, RadioButton2,
+                                                      RadioButton3, RadioButton4}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+bool TForm22::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        static const struct {
+            const char* control;
+            const char* text;
+        } kExplanations[] = {
+            {"Label5", "Больше точность - меньше скорость"},
+            {"Edit2", "Если х меньше этого значения то программа не найдет его"},
+            {"Edit3", "Если х больше этого значения то программа не найдет его"},
+            {"CheckBox1", "Решение тригонометрических ур-й. Поставьте максимальную точность! (0,00001)"},
+            {"RadioButton1", "Маленькая скорость, возможно решение тригонометрических уравнений"},
+            {"RadioButton2", "Высокая скорость, не возможно решение тригонометрических уравнений, если корней "
+                             "больше одного возможна их потеря"},
+            {"RadioButton4", "Высокая скорость, не возможно решение тригонометрических уравнений, если корней "
+                             "больше одного возможна их потеря"},
+            {"RadioButton3", "Сочетает высокую скорость и высокую точность (оптимальный выбор)"},
+        };
+        const QString name = watched->objectName();
+        for (const auto& e : kExplanations)
+            if (name == QLatin1String(e.control))
+                Label7->setText(QString::fromUtf8(e.text));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+TForm22::State TForm22::state() const
+{
+    if (!runner_->active())
+        return State::Idle;
+    return paused_ ? State::Paused : State::Running;
+}
+
+void TForm22::FormActivate()
+{
+    ComboBox1->setCurrentIndex(kPrecisionDefault);
+    if (RadioButton3->isChecked()) {
+        ComboBox1->setEnabled(false);
+        Label5->setEnabled(false);
+    }
+    showPauseGlyph(true);
+}
+
+void TForm22::RadioButton1Click()
+{
+    CheckBox1->setEnabled(true);
+    ComboBox1->setEnabled(true);
+    Label5->setEnabled(true);
+}
+
+void TForm22::RadioButton2Click()
+{
+    CheckBox1->setEnabled(false);
+    ComboBox1->setEnabled(false);
+    Label5->setEnabled(false);
+    Edit2->setEnabled(true);
+    Edit3->setEnabled(true);
+}
+
+void TForm22::RadioButton3Click()
+{
+    ComboBox1->setEnabled(false);
+    Label5->setEnabled(false);
+    Edit2->setEnabled(true);
+    Edit3->setEnabled(true);
+    CheckBox1->setEnabled(true);
+}
+
+void TForm22::CheckBox1Click()
+{
+    if (CheckBox1->isChecked()) {
+        if (RadioButton1->isChecked()) {
+            Edit2->setEnabled(false);
+            Edit3->setEnabled(false);
+            ComboBox1->setCurrentIndex(kPrecisionFinest);
+        }
+    } else {
+        Edit2->setEnabled(true);
+        Edit3->setEnabled(true);
+    }
+}
+
+void TForm22::BitBtn1Click()
+{
+    if (runner_->active())
+        return; // the previous search is still showing its formula message
+    cancelled_ = false;
+    paused_ = false;
+    SearchRequest request;
+    request.method = RadioButton1->isChecked()   ? SearchMethod::Scan
+                     : RadioButton2->isChecked() ? SearchMethod::Bisection
+                     : RadioButton3->isChecked() ? SearchMethod::Combined
+                                                 : SearchMethod::Newton;
+    request.formula = Edit1->text().toStdString();
+    request.lower = Edit2->text().toStdString();
+    request.upper = Edit3->text().toStdString();
+    request.precisionIndex = std::max(0, ComboBox1->currentIndex());
+    request.trigonometric = CheckBox1->isChecked();
+    runner_->start([request](SearchHost& host) { RunEquationSearch(request, host); }, Label1->text().toStdString());
+}
+
+void TForm22::BitBtn2Click()
+{
+    cancelled_ = true;
+    runner_->cancel();
+    dialogs_->dismiss();
+    repaint();
+    paused_ = false;
+    BitBtn3->setText(QStringLiteral("Пауза"));
+    showPauseGlyph(true);
+    setIdle();
+    ProgressBar1->setValue(ProgressBar1->maximum());
+    Label1->setText(QString::fromUtf8(kStopped));
+}
+
+void TForm22::BitBtn3Click()
+{
+    if (cancelled_)
+        return;
+    if (paused_) {
+        runner_->resume();
+        paused_ = false;
+        BitBtn3->setText(QStringLiteral("Пауза"));
+        showPauseGlyph(true);
+    } else {
+        runner_->pause();
+        paused_ = true;
+        BitBtn3->setText(QStringLiteral("Возобновить"));
+        showPauseGlyph(false);
+    }
+}
+
+void TForm22::closeEvent(QCloseEvent* event)
+{
+    BitBtn2Click();
+    platform::guarded(host_.presenter, [this] { writePosition(); });
+    event->accept();
+}
+
+bool TForm22::current(std::uint64_t run) const { return run == runner_->run() && !runner_->cancelled(); }
+
+void TForm22::applyUpdate(std::uint64_t run, const SearchUpdate& update)
+{
+    if (!current(run))
+        return;
+    if (update.answer) {
+        Label1->setText(platform::messageText(*update.answer));
+    }
+    if (update.progress) {
+        progress_ = *update.progress;
+        const long double maximum = std::max(0.0L, progress_.maximum);
+        const long double position = std::clamp(progress_.position, 0.0L, maximum);
+        if (maximum <= INT_MAX) {
+            ProgressBar1->setRange(0, static_cast<int>(maximum));
+            ProgressBar1->setValue(static_cast<int>(position));
+        } else {
+            ProgressBar1->setRange(0, kScaledMaximum);
+            ProgressBar1->setValue(static_cast<int>(std::floor(position / maximum * kScaledMaximum)));
+        }
+    }
+    if (update.fullBar)
+        ProgressBar1->setValue(ProgressBar1->maximum());
+    if (update.running)
+        BitBtn1->setEnabled(false);
+    if (update.busy)
+        setBusyCursors(true);
+}
+
+void TForm22::showDialog(std::uint64_t run, const SearchDialog& dialog)
+{
+    if (!current(run))
+        return;
+    dialogs_->open(dialog, [this, run](DialogReply reply) {
+        if (current(run))
+            runner_->reply(reply);
+    });
+}
+
+void TForm22::searchFinished(std::uint64_t run, const std::string& failure)
+{
+    if (!current(run))
+        return;
+    runner_->join();
+    setIdle();
+    if (!failure.empty())
+        host_.presenter.generalError(generalErrorText(failure));
+}
+
+void TForm22::setBusyCursors(bool busy)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{this, Edit1, Edit2, Edit3, ComboBox1, CheckBox1, RadioButton1,
+                                                      RadioButton2, RadioButton3, RadioButton4}) {
+        if (busy)
+            w->setCursor(Qt::WaitCursor);
+        else
+            w->unsetCursor();
+    }
+}
+
+void TForm22::setIdle()
+{
+    setBusyCursors(false);
+    BitBtn1->setEnabled(true);
+}
+
+void TForm22::showPauseGlyph(bool pause) { BitBtn3->setIcon((pause ? Image1 : Image2)->pixmap()); }
+
+void TForm22::readPosition() { solversui::readPlace(*this, data_, ini::kPlaceForm22); }
+
+void TForm22::writePosition() { solversui::writePlace(*this, data_, ini::kPlaceForm22); }
+
+} // namespace vy

@@ -1,0 +1,101 @@
+#pragma once
+// "Решение уравнений": roots of f(x) = 0 by one of four methods. The search runs
+// on a worker thread (SearchRunner); its output reaches the window as queued
+// calls on this thread, and the window pauses, resumes and cancels it.
+#include "core/datafolder.h"
+#include "platform/host.h"
+#include "solvers/searchrunner.h"
+#include "solvers/ui/searchdialogs.h"
+
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace vy {
+
+class TForm22 : public QWidget {
+    Q_OBJECT
+public:
+    // dialogs shows the search's message boxes; by default real, non-blocking ones.
+    TForm22(platform::Host host, DataFolder data, std::unique_ptr<SearchDialogs> dialogs = {},
+            QWidget* parent = nullptr);
+    ~TForm22() override;
+
+    enum class State { Idle, Running, Paused };
+    State state() const;
+
+    void BitBtn1Click(); // "Решить"
+    void BitBtn2Click(); // "Отмена", also when the window closes
+    void BitBtn3Click(); // "Пауза" / "Возобновить"
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class View;
+
+    void buildControls();
+    void FormActivate();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void CheckBox1Click();
+    void readPosition();
+    void writePosition();
+
+    // Run on this thread for the search numbered run; dropped when that search
+    // is no longer the current one or has been cancelled.
+    void applyUpdate(std::uint64_t run, const SearchUpdate& update);
+    void showDialog(std::uint64_t run, const SearchDialog& dialog);
+    void searchFinished(std::uint64_t run, const std::string& failure);
+    bool current(std::uint64_t run) const;
+
+    void setBusyCursors(bool busy);
+    void setIdle();
+    void showPauseGlyph(bool pause);
+
+    platform::Host host_;
+    DataFolder data_;
+    std::unique_ptr<SearchDialogs> dialogs_;
+    std::unique_ptr<View> view_;
+    std::unique_ptr<SearchRunner> runner_;
+    bool cancelled_ = false;
+    bool paused_ = false;
+    SearchProgress progress_{100, 100};
+
+    QLabel* Label6 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QLabel* Label7 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QRadioButton* RadioButton4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+};
+
+} // namespace vy

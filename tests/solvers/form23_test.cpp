@@ -1,0 +1,145 @@
+#include "solvers/ui/form23.h"
+
+#include "core/inifile.h"
+#include "tests/solvers/formtest.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vy::test {
+namespace {
+
+class Form23Test : public GuiTest {
+protected:
+    Form23Test() : form(host_.host(), DataFolder{folder()})
+    {
+        form.show();
+        processEvents();
+    }
+
+    QLineEdit* edit(const char* name) { return control<QLineEdit>(form, name); }
+    QComboBox* precision() { return control<QComboBox>(form, "ComboBox1"); }
+    std::string result() { return control<QLabel>(form, "Label1")->text().toStdString(); }
+    std::string compute()
+    {
+        control<QPushButton>(form, "BitBtn1")->click();
+        return result();
+    }
+
+    TForm23 form;
+};
+
+TEST_F(Form23Test, ControlsCarryTheirCaptionsHintsAndDefaults)
+{
+    EXPECT_EQ(form.windowTitle(), "Вычисление интегралов");
+    const Caption rows[] = {
+        {"Edit2", "1", "Введите верхний предел интегрирования"},
+        {"Edit1", "x", "Введите интегрируемую функцию (F(x))"},
+        {"Edit3", "0", "Введите нижний предел интегрирования"},
+        {"Label2", "dx =", ""},
+        {"Label1", "", ""},
+        {"BitBtn1", "Вычислить", "Вычислить интеграл"},
+        {"RadioButton1", "Прямоугольников", "Метод Прямоугольников - среняя скорость, средняя точность"},
+        {"RadioButton2", "Трапеции", "Метод Трапеций - средняя скорость, вясокая точность"},
+        {"RadioButton3", "Симпсона", "Метод Симпсона - высокая скорость, высокая точность"},
+        {"Label3", "Точность: ", ""},
+    };
+    expectCaptions(form, rows);
+    EXPECT_EQ(control<QGroupBox>(form, "GroupBox1")->title(), "Вычислить по методу :");
+    EXPECT_TRUE(control<QRadioButton>(form, "RadioButton1")->isChecked());
+    EXPECT_EQ(itemsOf(*precision()), QStringList({"0,01", "0,001", "0,0001", "0,00001", "0,000001", "0,0000001"}));
+    EXPECT_EQ(precision()->currentIndex(), 2);
+}
+
+TEST_F(Form23Test, DefaultsGiveOneHalfInAnEightCharacterField)
+{
+    EXPECT_EQ(compute(), "  0.5000");
+    EXPECT_TRUE(host_.presenter.shown.empty());
+}
+
+TEST_F(Form23Test, MethodAndPrecisionAreTheChosenOnes)
+{
+    control<QRadioButton>(form, "RadioButton3")->setChecked(true);
+    EXPECT_EQ(form.method(), 3);
+    precision()->setCurrentIndex(1);
+    EXPECT_EQ(form.eps(), 0.001);
+    EXPECT_EQ(form.decimals(), 3);
+    edit("Edit2")->setText("1,5707963");
+    edit("Edit1")->setText("sin(x)");
+    EXPECT_EQ(compute(), "   1.002"); // Simpson's first pass, within 15 eps of 1
+    control<QRadioButton>(form, "RadioButton2")->setChecked(true);
+    EXPECT_EQ(form.method(), 2);
+    EXPECT_EQ(compute(), "   0.999"); // trapezoids approach from below
+}
+
+TEST_F(Form23Test, ReversedLimitsAreExplainedOnThreeLines)
+{
+    edit("Edit2")->setText("0");
+    edit("Edit3")->setText("1");
+    EXPECT_EQ(compute(), "Нижний предел\nне может быть\nбольше верхнего");
+}
+
+TEST_F(Form23Test, CapAndUndefinedPointsEndWithTheirTexts)
+{
+    edit("Edit1")->setText("100000000000000000000*x*x");
+    precision()->setCurrentIndex(5);
+    EXPECT_EQ(compute(), "Точность не достигнута:\nслишком много точек");
+    edit("Edit1")->setText("ln(x-0,5)");
+    EXPECT_EQ(compute(), "Функция не вычисляется\nпри x=0,5");
+}
+
+TEST_F(Form23Test, LimitThatIsNotANumberGoesToTheGeneralErrorBox)
+{
+    EXPECT_EQ(compute(), "  0.5000");
+    for (const char* text : {"", "-", "1,,2"}) {
+        host_.presenter.shown.clear();
+        edit("Edit2")->setText(text);
+        EXPECT_EQ(compute(), "  0.5000") << "the label keeps its text";
+        ASSERT_EQ(host_.presenter.shown.size(), 1u);
+        EXPECT_EQ(host_.presenter.shown[0].kind, Shown::Kind::GeneralError);
+        EXPECT_EQ(host_.presenter.shown[0].text, std::string("'") + text + "' is not a valid floating point value.");
+    }
+}
+
+TEST_F(Form23Test, LimitFieldsTakeOnlySignedDecimals)
+{
+    for (const char* name : {"Edit2", "Edit3"}) {
+        QLineEdit* field = edit(name);
+        field->clear();
+        host_.journal.clear();
+        typeText(field, QStringLiteral("-1б5ю2.a7"));
+        EXPECT_EQ(field->text(), "-1,5,27") << name;
+        EXPECT_EQ(host_.journal, (std::vector<std::string>{"sound:exclamation", "sound:exclamation"})) << name;
+    }
+}
+
+TEST_F(Form23Test, PrecisionIsTakenWhenTheWindowBecomesActive)
+{
+    precision()->blockSignals(true);
+    precision()->setCurrentIndex(0);
+    precision()->blockSignals(false);
+    EXPECT_EQ(form.decimals(), 4);
+    form.hide();
+    form.show();
+    processEvents();
+    EXPECT_EQ(form.decimals(), 2);
+    EXPECT_EQ(form.eps(), 0.01);
+}
+
+TEST_F(Form23Test, PlaceIsReadAtCreationAndWrittenOnClose)
+{
+    form.move(33, 44);
+    form.close();
+    const IniFile ini(path("Вычислица.ini"));
+    EXPECT_EQ(ini.readInteger("position", "f23left", -1), form.x());
+    EXPECT_EQ(ini.readInteger("position", "f23top", -1), form.y());
+    TForm23 again(host_.host(), DataFolder{folder()});
+    EXPECT_EQ(again.pos(), form.pos());
+}
+
+} // namespace
+} // namespace vy::test
