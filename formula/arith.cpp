@@ -1,6 +1,7 @@
 #include "formula/arith.h"
 
 #include "core/floatfail.h"
+#include "formula/extmath.h"
 
 #include <cmath>
 #include <cstdint>
@@ -78,23 +79,23 @@ bool applyFunction(Function f, long double v, long double& out)
 {
     switch (f) {
     case Function::Sin:
-        out = checked::check(std::sin(v));
+        out = checked::check(extSin(v));
         return true;
     case Function::Cos:
-        out = checked::check(std::cos(v));
+        out = checked::check(extCos(v));
         return true;
     case Function::Tg: {
-        const long double c = std::cos(v);
+        const long double c = extCos(v);
         if (std::fabs(c) < kSmall)
             return false;
-        out = checked::div(std::sin(v), c);
+        out = checked::div(extSin(v), c);
         return true;
     }
     case Function::Ctg: {
-        const long double s = std::sin(v);
+        const long double s = extSin(v);
         if (std::fabs(s) < kSmall)
             return false;
-        out = checked::div(std::cos(v), s);
+        out = checked::div(extCos(v), s);
         return true;
     }
     case Function::Arcsin:
@@ -119,22 +120,22 @@ bool applyFunction(Function f, long double v, long double& out)
     case Function::Ln:
         if (v < kSmall)
             return false;
-        out = std::log(v);
+        out = extLn(v);
         return true;
     case Function::Lg:
         if (v < 0)
             return false;
         if (v == 0)
             raise(FloatFailure::Kind::DivideByZero);
-        out = std::log10(v);
+        out = extLg(v);
         return true;
     case Function::Sqrt:
         if (v <= 0)
             return false;
-        out = std::exp(std::log(v) / 2);
+        out = extExp(extLn(v) / 2);
         return true;
     case Function::Exp:
-        out = checked::check(std::exp(v));
+        out = checked::check(extExp(v));
         return true;
     }
     return false;
@@ -155,7 +156,7 @@ bool power(long double base, long double exponent, long double& out)
     else if (base < 0)
         raise(FloatFailure::Kind::InvalidOperation); // the logarithm of a negative base
     else
-        out = checked::check(std::exp(exponent * std::log(base)));
+        out = checked::check(extExp(exponent * extLn(base)));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/numtext.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -9,66 +10,16 @@
 
 namespace vy::formula {
 
-namespace {
+using detail::kMaxExactPower;
+using detail::nearest15;
+using detail::scale;
 
-// Every power of ten up to 10^27 is exact in the extended type (5^27 < 2^64), so
-// a product or quotient by one of them is correctly rounded in one step: the
-// same result as the correctly rounded conversion of the decimal text.
-constexpr int kMaxExactPower = 27;
-constexpr long double kPow10[kMaxExactPower + 1] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
-
-// value * 10^k with k in [-27; 27], one rounding.
-long double scale(long double value, int k)
+bool detail::slowRoundTrip(long double v, long double& out)
 {
-    return k >= 0 ? value * kPow10[k] : value / kPow10[-k];
-}
-
-// The binary exponent of a positive normal value, read from its bits.
-int binaryExponent(long double v)
-{
-    unsigned char bytes[sizeof(long double)];
-    std::memcpy(bytes, &v, sizeof bytes);
-    const int biased = (bytes[9] & 0x7f) << 8 | bytes[8];
-    return biased - 16383;
-}
-
-// The nearest 15-digit decimal of a positive finite a: a ~ digits * 10^-k with
-// 10^14 <= digits <= 10^15. False when a lies so near the middle between two
-// such decimals that one rounding step cannot tell which is nearer, or when
-// 10^k is not exact; the caller then takes the reference route.
-bool nearest15(long double a, long double& digits, int& k)
-{
-    const int e2 = binaryExponent(a);
-    // floor(e2 * log10 2); the decimal exponent of a is this or one more.
-    const int d = static_cast<int>((static_cast<std::int64_t>(e2) * 1292913986) >> 32);
-    k = 14 - d;
-    if (k < -kMaxExactPower || k > kMaxExactPower)
-        return false;
-    long double t = scale(a, k);
-    if (t >= 1e15L) {
-        if (--k < -kMaxExactPower)
-            return false;
-        t = scale(a, k);
-    } else if (t < 1e14L) {
-        if (++k > kMaxExactPower)
-            return false;
-        t = scale(a, k);
+    if (v == 0) {
+        out = 0.0L; // "0", negative zero included
+        return true;
     }
-    // t < 2^50, so adding 2^63 leaves an ulp of one: round to the nearest integer.
-    constexpr long double kRound = 0x1p63L;
-    const long double r = (t + kRound) - kRound;
-    // t is within half an ulp (2^-15) of a * 10^k; keep well clear of the midpoint.
-    if (std::fabs(t - r) > 0.4999L)
-        return false;
-    digits = r;
-    return true;
-}
-
-bool slowRoundTrip(long double v, long double& out)
-{
     try {
         out = StrToFloatExt(FloatToStr(v));
         return true;
@@ -76,6 +27,8 @@ bool slowRoundTrip(long double v, long double& out)
         return false;
     }
 }
+
+namespace {
 
 std::size_t copyText(const std::string& text, char* buffer)
 {
@@ -87,23 +40,6 @@ std::size_t copyText(const std::string& text, char* buffer)
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
-
-bool roundTrip(long double v, long double& out)
-{
-    if (v == 0) {
-        out = 0.0L; // "0", negative zero included
-        return true;
-    }
-    const long double a = std::fabs(v);
-    long double digits = 0;
-    int k = 0;
-    if (std::isfinite(a) && nearest15(a, digits, k)) {
-        const long double r = scale(digits, -k);
-        out = v < 0 ? -r : r;
-        return true;
-    }
-    return slowRoundTrip(v, out);
-}
 
 std::size_t numberText(long double v, char* buffer)
 {

@@ -2,13 +2,75 @@
 // Fast forms of the number-text round trip that every stage result goes through.
 // Each one equals its reference in core/numtext.h bit for bit and falls back to
 // it wherever the quick way cannot be sure.
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vy::formula {
 
+namespace detail {
+// Every power of ten up to 10^27 is exact in the extended type (5^27 < 2^64), so
+// a product or quotient by one of them is correctly rounded in one step: the
+// same result as the correctly rounded conversion of the decimal text.
+inline constexpr int kMaxExactPower = 27;
+inline constexpr long double kPow10[kMaxExactPower + 1] = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+
+// value * 10^k with k in [-27; 27], one rounding.
+inline long double scale(long double value, int k)
+{
+    return k >= 0 ? value * kPow10[k] : value / kPow10[-k];
+}
+
+// The nearest 15-digit decimal of a positive a: a ~ digits * 10^-k with
+// 10^14 <= digits <= 10^15. False when a lies so near the middle between two
+// such decimals that one rounding step cannot tell which is nearer, or when
+// 10^k is not exact (below about 1e-13, above about 1e42, not finite).
+inline bool nearest15(long double a, long double& digits, int& k)
+{
+    // The binary exponent of a's nearest double: one too large when that rounds
+    // up to a power of two, far out of range beyond the double range.
+    const int e2 = static_cast<int>(std::bit_cast<std::uint64_t>(static_cast<double>(a)) >> 52) - 1023;
+    // floor(e2 * log10 2); the decimal exponent of a is this or next to it.
+    const int d = static_cast<int>((static_cast<std::int64_t>(e2) * 1292913986) >> 32);
+    k = 14 - d;
+    if (k < 1 - kMaxExactPower || k > kMaxExactPower - 1)
+        return false;
+    long double t = scale(a, k);
+    if (t >= 1e15L)
+        t = scale(a, --k);
+    else if (t < 1e14L)
+        t = scale(a, ++k);
+    // t < 2^50, so adding 2^63 leaves an ulp of one: round to the nearest integer.
+    constexpr long double kRound = 0x1p63L;
+    const long double r = (t + kRound) - kRound;
+    // t is within half an ulp (2^-15) of a * 10^k; keep well clear of the midpoint.
+    const long double off = t - r;
+    if (off > 0.4999L || off < -0.4999L)
+        return false;
+    digits = r;
+    return true;
+}
+
+bool slowRoundTrip(long double v, long double& out);
+} // namespace detail
+
 // StrToFloatExt(FloatToStr(v)); false where that conversion fails.
-bool roundTrip(long double v, long double& out);
+inline bool roundTrip(long double v, long double& out)
+{
+    const long double a = v < 0 ? -v : v;
+    long double digits = 0;
+    int k = 0;
+    if (a != 0 && detail::nearest15(a, digits, k)) {
+        const long double r = detail::scale(digits, -k);
+        out = v < 0 ? -r : r;
+        return true;
+    }
+    return detail::slowRoundTrip(v, out);
+}
 
 // FloatToStr(v) written into buffer (kNumberTextCapacity chars); returns its length.
 inline constexpr std::size_t kNumberTextCapacity = 40;
