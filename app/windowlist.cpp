@@ -1,4 +1,6 @@
 #include "app/windowlist.h"
+#include "solvers/ui/form22.h"
+#include "solvers/ui/form23.h"
 
 #include <cstring>
 
@@ -20,8 +22,10 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm12", Tool::Tables, {}, {}},
         {"TForm17", Tool::Arc, {}, {}},
         {"TForm21", Tool::Matrices, {}, {}},
-        {"TForm22", Tool::Equations, {}, {}},
-        {"TForm23", Tool::Integrals, {}, {}},
+        {"TForm22", Tool::Equations,
+         [](WindowContext& c) { return std::make_unique<TForm22>(c.host, c.data); }, {}},
+        {"TForm23", Tool::Integrals,
+         [](WindowContext& c) { return std::make_unique<TForm23>(c.host, c.data); }, {}},
         {"TForm19", Tool::Settings, {}, {}},
         {"TForm24", Tool::NumberSystems, {}, {}},
         {"TForm25", Tool::ChartPlot, {}, {}},
