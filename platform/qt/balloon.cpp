@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vy::platform {
 
 namespace {
@@ -38,7 +40,10 @@ BalloonNotice::BalloonNotice(const QString& text, QPoint stem, QWidget* owner)
     text_ = new QLabel(text, this);
     text_->setObjectName("BalloonText");
     text_->setWordWrap(true);
-    text_->setMaximumWidth(kTextWidth);
+    // As wide as the text needs, at most kTextWidth; left to itself a wrapped
+    // label picks a narrow, tall shape.
+    const QRect needed = text_->fontMetrics().boundingRect(QRect(0, 0, kTextWidth, 1 << 16), Qt::TextWordWrap, text);
+    text_->setFixedWidth(std::min(kTextWidth, needed.width() + 1));
     text_->setTextFormat(Qt::PlainText);
 
     auto* head = new QHBoxLayout;

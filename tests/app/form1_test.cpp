@@ -453,6 +453,21 @@ TEST_F(ToolWindowTest, ToolsNotHandedOverAreDisabledAndHandedOnesOpen) {
     EXPECT_EQ(tool->windowModality(), Qt::ApplicationModal);
 }
 
+TEST_F(ToolWindowTest, MenuButtonsPopTheirMenuBesideTheButton) {
+    auto form = showForm();
+    auto tool = selfClosingTool();
+    form->setToolWindow(TForm1::Tool::SimplePlot, tool.get());
+    // The buttons sit at the right of a wide window: pull it left so that the
+    // menu fits on the small offscreen screen and is not pushed back onto it.
+    QPushButton* button = form->bitBtn("BitBtn2");
+    form->move(-button->mapTo(form.get(), QPoint(0, 0)).x() + 100, 100);
+    button->click();
+    ASSERT_TRUE(form->PopupMenu1->isVisible());
+    const QPoint inside = button->mapTo(form.get(), QPoint(0, 0));
+    EXPECT_EQ(form->PopupMenu1->pos(), form->frameGeometry().topLeft() + inside + QPoint(-30, 20));
+    form->PopupMenu1->hide();
+}
+
 TEST_F(Form1Test, AnUnwritableProtocolIsReportedOnceAndTheWindowStaysUsable) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("Вычислица.log")))); // a folder: cannot be a file
     auto form = showForm();

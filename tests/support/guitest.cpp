@@ -33,13 +33,6 @@ private:
     platform::Application* app_ = nullptr;
 };
 
-void ensureApplication() {
-    if (QApplication::instance() != nullptr) return;
-    auto* environment = new ApplicationEnvironment;
-    environment->make();
-    ::testing::AddGlobalTestEnvironment(environment);
-}
-
 bool isRealDialog(QObject* o) {
     return qobject_cast<QMessageBox*>(o) || qobject_cast<QFileDialog*>(o) || qobject_cast<QColorDialog*>(o) ||
            qobject_cast<QFontDialog*>(o) || qobject_cast<QInputDialog*>(o) ||
@@ -53,6 +46,13 @@ QByteArray fileBytes(const std::string& path) {
 }
 
 } // namespace
+
+void ensureApplication() {
+    if (QApplication::instance() != nullptr) return;
+    auto* environment = new ApplicationEnvironment;
+    environment->make();
+    ::testing::AddGlobalTestEnvironment(environment);
+}
 
 DialogTrap::DialogTrap() { QApplication::instance()->installEventFilter(this); }
 DialogTrap::~DialogTrap() { QApplication::instance()->removeEventFilter(this); }

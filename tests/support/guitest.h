@@ -15,6 +15,9 @@ class QWidget;
 
 namespace vy::test {
 
+// The test process's one application (our own, with the last-resort guard).
+void ensureApplication();
+
 class DialogTrap : public QObject {
 public:
     DialogTrap();
