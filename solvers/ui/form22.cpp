@@ -103,7 +103,10 @@ TForm22::TForm22(platform::Host host, DataFolder data, std::unique_ptr<SearchDia
 
 TForm22::~TForm22()
 {
-    // The worker goes first: nothing it still sends may reach a half-destroyed window.
+    // The worker goes first: nothing it still sends may reach a half-destroyed
+    // window. Cancelling before the reset keeps runner_ valid for the worker's
+    // last calls.
+    runner_->cancel();
     runner_.reset();
     dialogs_.reset();
 }

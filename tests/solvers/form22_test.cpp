@@ -304,6 +304,22 @@ TEST_F(Form22Test, MouseOverAControlExplainsIt)
 
 class Form22PlaceTest : public GuiTest {};
 
+TEST_F(Form22PlaceTest, DestroyingTheWindowMidSearchJoinsTheWorker)
+{
+    for (int i = 0; i < 5; ++i) {
+        auto form = std::make_unique<TForm22>(host_.host(), DataFolder{folder()});
+        control<QRadioButton>(*form, "RadioButton1")->setChecked(true);
+        control<QLineEdit>(*form, "Edit3")->setText("100000");
+        control<QPushButton>(*form, "BitBtn1")->click();
+        ASSERT_TRUE(waitUntil([&] { return form->state() == TForm22::State::Running; }));
+        QThread::msleep(static_cast<unsigned long>(i * 5));
+        if (i % 2)
+            control<QPushButton>(*form, "BitBtn3")->click(); // paused, too
+        form.reset();
+        processEvents(); // whatever the worker had posted goes nowhere
+    }
+}
+
 TEST_F(Form22PlaceTest, PositionComesFromTheSettingsFile)
 {
     writeFile("Вычислица.ini", "[position]\r\nf22left=0x10\r\nf22top=77\r\n");
