@@ -58,37 +58,6 @@ bool roundsToZero(long double value, int decimals)
 // value formatted through "%0.<decimals>f" and read back.
 double roundedThrough(long double value, int decimals) { return StrToFloat(FormatFixed(value, decimals)); }
 
-// The scan's next point: x + h rounded through "%0.5f". The points are
-// multiples of 0.00001, so once on that grid the next point follows from an
-// integer count, which gives the same double as formatting and reading back
-// while x is small enough that the sum cannot stray by half a unit.
-class ScanPoints {
-public:
-    explicit ScanPoints(double h) : h_(h), units_(std::llround(static_cast<long double>(h) * 1e5L)) {}
-
-    double next(double x)
-    {
-        if (onGrid_ && std::llabs(count_) < kGridLimit) {
-            count_ += units_;
-            return static_cast<double>(static_cast<long double>(count_) / 1e5L);
-        }
-        const double n = roundedThrough(static_cast<long double>(x) + h_, 5);
-        onGrid_ = std::fabs(n) < 1e6;
-        if (onGrid_) {
-            count_ = std::llround(static_cast<long double>(n) * 1e5L);
-            onGrid_ = static_cast<double>(static_cast<long double>(count_) / 1e5L) == n;
-        }
-        return n;
-    }
-
-private:
-    static constexpr long long kGridLimit = 100000000000LL; // |x| below 10^6
-    double h_;
-    long long units_;
-    bool onGrid_ = false;
-    long long count_ = 0;
-};
-
 std::string intervalText(std::string_view lower, std::string_view upper)
 {
     std::string text = "в промежутке от ";
@@ -141,6 +110,28 @@ std::optional<double> Equation::value(double x) const
     if (!compiled_.evaluate(x, v))
         return std::nullopt;
     return checked::toDouble(v);
+}
+
+double NextScanPoint(double x, double h) { return roundedThrough(static_cast<long double>(x) + h, 5); }
+
+ScanPoints::ScanPoints(double h) : h_(h), units_(std::llround(static_cast<long double>(h) * 1e5L)) {}
+
+double ScanPoints::next(double x)
+{
+    // Once on the grid of multiples of 0,00001, the next point follows from an
+    // integer count: the same double as formatting and reading back, while x is
+    // small enough that x + h cannot stray by half a unit.
+    if (onGrid_ && std::llabs(count_) < kGridLimit) {
+        count_ += units_;
+        return static_cast<double>(static_cast<long double>(count_) / 1e5L);
+    }
+    const double n = NextScanPoint(x, h_);
+    onGrid_ = std::fabs(n) < 1e6;
+    if (onGrid_) {
+        count_ = std::llround(static_cast<long double>(n) * 1e5L);
+        onGrid_ = static_cast<double>(static_cast<long double>(count_) / 1e5L) == n;
+    }
+    return n;
 }
 
 double ScanStep(int precisionIndex)

@@ -40,6 +40,25 @@ struct SearchRequest {
     bool trigonometric = false;
 };
 
+// The scan's next point after x: x + h rounded through "%0.5f".
+double NextScanPoint(double x, double h);
+
+// The scan's points one after another, each the NextScanPoint of the one
+// before (next() must be given the point it returned last), without
+// formatting a text per point.
+class ScanPoints {
+public:
+    explicit ScanPoints(double h);
+    double next(double x);
+
+private:
+    static constexpr long long kGridLimit = 100000000000LL; // |x| below 10^6
+    double h_;
+    long long units_;
+    bool onGrid_ = false;
+    long long count_ = 0;
+};
+
 // Scanning step of precision list item index (0..5): 1, 0.1, ..., 0.00001.
 double ScanStep(int precisionIndex);
 

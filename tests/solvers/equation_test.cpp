@@ -93,6 +93,24 @@ TEST(EquationSearch, FinestScanVisitsEachGridPointOnce)
     EXPECT_EQ(host.steps_, 11);
 }
 
+TEST(ScanPoints, AgreeWithRoundingEachSumThroughText)
+{
+    const double starts[] = {-10.00001, -10.1, -0.00007, 0, 0.123456789, -3.3333333, 999990.5, -999999.99, 1234567.1};
+    for (int index = 0; index <= 5; ++index) {
+        const double h = ScanStep(index);
+        for (double start : starts) {
+            ScanPoints points(h);
+            double fast = start;
+            double slow = start;
+            for (int i = 0; i < 30000; ++i) {
+                fast = points.next(fast);
+                slow = NextScanPoint(slow, h);
+                ASSERT_EQ(fast, slow) << "h=" << h << " start=" << start << " point " << i;
+            }
+        }
+    }
+}
+
 TEST(EquationSearch, ScanWhoseStepNoLongerMovesXEnds)
 {
     FakeSearchHost host;
