@@ -14,6 +14,24 @@ constexpr long double kHalfPi = 1.57079632679489661923132169163975144L;
 
 [[noreturn]] void raise(FloatFailure::Kind kind) { throw FloatFailure(kind); }
 
+// checked::check, inline: this runs for nearly every operation.
+long double finite(long double v)
+{
+    if (std::isnan(v))
+        raise(FloatFailure::Kind::InvalidOperation);
+    if (std::isinf(v))
+        raise(FloatFailure::Kind::Overflow);
+    return v;
+}
+
+long double repeatedProduct(long double base, std::uint32_t n)
+{
+    long double product = 1.0L;
+    for (std::uint32_t i = 0; i < n; ++i)
+        product *= base;
+    return product;
+}
+
 // base^n for a whole n >= 0 with the binary exponent kept apart, so that no
 // step overflows or underflows: the value is mantissa * 2^exponent.
 void scaledPower(long double base, std::uint32_t n, long double& mantissa, std::int64_t& exponent)
@@ -41,11 +59,9 @@ long double wholePower(long double base, long double exponent)
     const bool reciprocal = exponent < 0;
     const auto n = static_cast<std::uint32_t>(std::fabs(exponent));
     if (n <= kMultiplyLimit) {
-        long double product = 1.0L;
-        for (std::uint32_t i = 0; i < n; ++i)
-            product *= base;
+        const long double product = repeatedProduct(base, n);
         if (!reciprocal)
-            return checked::check(product);
+            return finite(product);
         // The reciprocal of a product beyond the range is a value below it, and
         // that of a product that vanished is beyond the range: judge the quotient,
         // not the product.
@@ -69,7 +85,7 @@ long double wholePower(long double base, long double exponent)
         raise(FloatFailure::Kind::Overflow);
     if (binaryExponent < -16500)
         return 0.0L; // underflow is silent
-    const long double magnitude = checked::check(std::ldexp(mantissa, static_cast<int>(binaryExponent)));
+    const long double magnitude = finite(std::ldexp(mantissa, static_cast<int>(binaryExponent)));
     return negative ? -magnitude : magnitude;
 }
 
@@ -79,10 +95,10 @@ bool applyFunction(Function f, long double v, long double& out)
 {
     switch (f) {
     case Function::Sin:
-        out = checked::check(extSin(v));
+        out = finite(extSin(v));
         return true;
     case Function::Cos:
-        out = checked::check(extCos(v));
+        out = finite(extCos(v));
         return true;
     case Function::Tg: {
         const long double c = extCos(v);
@@ -135,7 +151,7 @@ bool applyFunction(Function f, long double v, long double& out)
         out = extExp(extLn(v) / 2);
         return true;
     case Function::Exp:
-        out = checked::check(extExp(v));
+        out = finite(extExp(v));
         return true;
     }
     return false;
@@ -143,6 +159,14 @@ bool applyFunction(Function f, long double v, long double& out)
 
 bool power(long double base, long double exponent, long double& out)
 {
+    // The common case, a small whole positive exponent, in short.
+    if (exponent >= 1 && exponent <= kMultiplyLimit) {
+        const auto n = static_cast<std::uint32_t>(exponent);
+        if (static_cast<long double>(n) == exponent) {
+            out = base == 0 ? 0.0L : finite(repeatedProduct(base, n));
+            return true;
+        }
+    }
     if (base < 0 && std::fabs(exponent - std::trunc(exponent)) > kSmall)
         return false;
     if (std::fabs(base) < kSmall && exponent < 0)
@@ -156,7 +180,7 @@ bool power(long double base, long double exponent, long double& out)
     else if (base < 0)
         raise(FloatFailure::Kind::InvalidOperation); // the logarithm of a negative base
     else
-        out = checked::check(extExp(exponent * extLn(base)));
+        out = finite(extExp(exponent * extLn(base)));
     return true;
 }
 
@@ -168,6 +192,6 @@ bool divide(long double dividend, long double divisor, long double& out)
     return true;
 }
 
-long double multiply(long double a, long double b) { return checked::mul(a, b); }
+long double multiply(long double a, long double b) { return finite(a * b); }
 
 } // namespace vy::formula

@@ -33,8 +33,7 @@ enum class OpKind : unsigned char {
     Pow,
     Mul,
     Div,
-    Add,
-    Sub,
+    Sum,        // stage E: 0, then each term added or taken away in turn
     Fail,
     Throw,
     Return,
@@ -43,9 +42,17 @@ enum class OpKind : unsigned char {
 struct Op {
     OpKind kind;
     unsigned char arg; // Function or FloatFailure::Kind
+    // The result is read back from its number text at once: the read that
+    // followed the operation directly has been merged into it.
+    bool roundTrip = false;
     int dst;
-    int a;
-    int b;
+    int a; // Sum: the first term
+    int b; // Sum: the number of terms
+};
+
+struct Term {
+    int slot;
+    bool negative;
 };
 
 // A value of the record: a slot of the workspace, known at compile time or not.
@@ -53,6 +60,7 @@ struct Node {
     bool constant = false;
     // Came out of a read of a number text: reading its own text again gives it back.
     bool reread = false;
+    int producer = -1; // the operation that computes it
 };
 
 // A marked number of the text being rewritten.
@@ -150,6 +158,7 @@ struct Program {
     std::vector<Op> ops;
     std::vector<long double> initial; // the workspace with the constants in place
     std::vector<std::string> runs;
+    std::vector<Term> terms;
     bool usesX = false;
 };
 
@@ -182,14 +191,14 @@ public:
 private:
     int addNode(bool constant, long double value, bool reread)
     {
-        nodes_.push_back(Node{constant, reread});
+        nodes_.push_back(Node{constant, reread, -1});
         impl_.initial.push_back(value);
         return static_cast<int>(nodes_.size() - 1);
     }
 
     void emit(OpKind kind, unsigned char arg, int dst, int a = -1, int b = -1)
     {
-        impl_.ops.push_back(Op{kind, arg, dst, a, b});
+        impl_.ops.push_back(Op{kind, arg, false, dst, a, b});
     }
 
     int fail()
@@ -220,8 +229,26 @@ private:
     int operation(OpKind kind, unsigned char arg, int a, int b, bool reread = false)
     {
         const int dst = addNode(false, 0.0L, reread);
+        nodes_.back().producer = static_cast<int>(impl_.ops.size());
         emit(kind, arg, dst, a, b);
         return dst;
+    }
+
+    // Operations on values that came from number texts cannot leave the range
+    // except these: a power, "exp" and "lg" of 0.
+    static bool mayRaise(const Op& op)
+    {
+        return op.kind == OpKind::Pow || op.kind == OpKind::Throw ||
+               (op.kind == OpKind::Func && (static_cast<Function>(op.arg) == Function::Exp ||
+                                            static_cast<Function>(op.arg) == Function::Lg));
+    }
+
+    bool nothingRaisesAfter(std::size_t op) const
+    {
+        for (std::size_t i = op + 1; i < impl_.ops.size(); ++i)
+            if (mayRaise(impl_.ops[i]))
+                return false;
+        return true;
     }
 
     int newSource(int node)
@@ -254,8 +281,22 @@ private:
                 const long double v = valueOf(node);
                 return fold([v](long double& out) { return convert(FloatToStr(v), out); });
             }
-            const bool reread = nodes_[static_cast<std::size_t>(node)].reread;
-            return operation(reread ? OpKind::ReRead : OpKind::RoundTrip, 0, node, -1, true);
+            Node& info = nodes_[static_cast<std::size_t>(node)];
+            if (info.reread)
+                return operation(OpKind::ReRead, 0, node, -1, true);
+            // Every result is read exactly once. A read can only fail, so it may
+            // move up to the operation that made the value, provided nothing in
+            // between can raise: the outcome is a failure either way.
+            if (info.producer >= 0) {
+                const auto producer = static_cast<std::size_t>(info.producer);
+                Op& made = impl_.ops[producer];
+                if (!made.roundTrip && nothingRaisesAfter(producer)) {
+                    made.roundTrip = true;
+                    info.reread = true;
+                    return node;
+                }
+            }
+            return operation(OpKind::RoundTrip, 0, node, -1, true);
         }
         }
         return fail();
@@ -313,10 +354,12 @@ private:
             if (argument < 0)
                 return false;
             const auto f = static_cast<Function>(found);
+            // The size of a value read from its text reads back the same.
+            const bool reread = f == Function::Abs && nodes_[static_cast<std::size_t>(argument)].reread;
             const int result =
                 constant(argument)
                     ? fold([&](long double& v) { return formula::applyFunction(f, valueOf(argument), v); })
-                    : operation(OpKind::Func, static_cast<unsigned char>(found), argument, -1);
+                    : operation(OpKind::Func, static_cast<unsigned char>(found), argument, -1, reread);
             if (result < 0)
                 return false;
             s.erase(s.begin() + static_cast<std::ptrdiff_t>(at + 1),
@@ -393,9 +436,11 @@ private:
         }
     }
 
+    // The reads come first and the additions after them: an addition neither
+    // fails nor raises, so only the reads' order matters.
     int sum(const Text& s)
     {
-        int result = kZeroSlot;
+        std::vector<Term> terms;
         std::size_t pos = 0;
         do {
             bool negative = false;
@@ -410,18 +455,24 @@ private:
             const int term = read(s[pos]);
             if (term < 0)
                 return -1;
-            if (constant(result) && constant(term)) {
-                const long double a = valueOf(result);
-                const long double b = valueOf(term);
-                result = addNode(true, negative ? a - b : a + b, false);
-            } else {
-                // 0 + v and 0 - v of a value read from its text read back the same.
-                const bool reread = result == kZeroSlot && nodes_[static_cast<std::size_t>(term)].reread;
-                result = operation(negative ? OpKind::Sub : OpKind::Add, 0, result, term, reread);
-            }
+            terms.push_back(Term{term, negative});
             ++pos;
         } while (pos < s.size());
-        return result;
+
+        bool known = true;
+        for (const Term& t : terms)
+            known = known && constant(t.slot);
+        if (known) {
+            long double total = 0.0L;
+            for (const Term& t : terms)
+                total = t.negative ? total - valueOf(t.slot) : total + valueOf(t.slot);
+            return addNode(true, total, false);
+        }
+        // 0 + v and 0 - v of a value read from its text read back the same.
+        const bool reread = terms.size() == 1 && nodes_[static_cast<std::size_t>(terms[0].slot)].reread;
+        const int first = static_cast<int>(impl_.terms.size());
+        impl_.terms.insert(impl_.terms.end(), terms.begin(), terms.end());
+        return operation(OpKind::Sum, 0, first, static_cast<int>(terms.size()), reread);
     }
 
     Program& impl_;
@@ -515,46 +566,47 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
     std::size_t xLength = 0;
 
     for (const Op& op : impl.ops) {
+        long double r = 0;
         switch (op.kind) {
         case OpKind::CheckX:
             if (!xReadable)
                 return false;
-            break;
+            continue;
         case OpKind::ReadRun:
             if (xLength == 0)
                 xLength = formula::numberText(x, xText);
-            if (!readRun(impl.runs[static_cast<std::size_t>(op.a)], xText, xLength, slot[op.dst]))
+            if (!readRun(impl.runs[static_cast<std::size_t>(op.a)], xText, xLength, r))
                 return false;
             break;
         case OpKind::RoundTrip:
-            if (!formula::roundTrip(slot[op.a], slot[op.dst]))
+            if (!formula::roundTrip(slot[op.a], r))
                 return false;
             break;
         case OpKind::ReRead:
-            if (!reread(slot[op.a], slot[op.dst]))
+            if (!reread(slot[op.a], r))
                 return false;
             break;
         case OpKind::Func:
-            if (!formula::applyFunction(static_cast<Function>(op.arg), slot[op.a], slot[op.dst]))
+            if (!formula::applyFunction(static_cast<Function>(op.arg), slot[op.a], r))
                 return false;
             break;
         case OpKind::Pow:
-            if (!formula::power(slot[op.a], slot[op.b], slot[op.dst]))
+            if (!formula::power(slot[op.a], slot[op.b], r))
                 return false;
             break;
         case OpKind::Mul:
-            slot[op.dst] = formula::multiply(slot[op.a], slot[op.b]);
+            r = formula::multiply(slot[op.a], slot[op.b]);
             break;
         case OpKind::Div:
-            if (!formula::divide(slot[op.a], slot[op.b], slot[op.dst]))
+            if (!formula::divide(slot[op.a], slot[op.b], r))
                 return false;
             break;
-        case OpKind::Add:
-            slot[op.dst] = slot[op.a] + slot[op.b];
+        case OpKind::Sum: {
+            const Term* term = impl.terms.data() + op.a;
+            for (const Term* end = term + op.b; term != end; ++term)
+                r = term->negative ? r - slot[term->slot] : r + slot[term->slot];
             break;
-        case OpKind::Sub:
-            slot[op.dst] = slot[op.a] - slot[op.b];
-            break;
+        }
         case OpKind::Fail:
             return false;
         case OpKind::Throw:
@@ -563,6 +615,9 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
             value = slot[op.a];
             return true;
         }
+        if (op.roundTrip && !formula::roundTrip(r, r))
+            return false;
+        slot[op.dst] = r;
     }
     return false;
 }

@@ -25,12 +25,36 @@ inline long double scale(long double value, int k)
     return k >= 0 ? value * kPow10[k] : value / kPow10[-k];
 }
 
+// The nearest integer to a * 10^k, given t, its product rounded once, below 10^15.
+inline bool nearestInteger(long double t, long double& digits)
+{
+    // t < 2^50, so adding 2^63 leaves an ulp of one: round to the nearest integer.
+    constexpr long double kRound = 0x1p63L;
+    const long double r = (t + kRound) - kRound;
+    // t is within half an ulp (2^-15) of a * 10^k; keep well clear of the midpoint.
+    const long double off = t - r;
+    if (off > 0.4999L || off < -0.4999L)
+        return false;
+    digits = r;
+    return true;
+}
+
 // The nearest 15-digit decimal of a positive a: a ~ digits * 10^-k with
 // 10^14 <= digits <= 10^15. False when a lies so near the middle between two
 // such decimals that one rounding step cannot tell which is nearer, or when
 // 10^k is not exact (below about 1e-13, above about 1e42, not finite).
 inline bool nearest15(long double a, long double& digits, int& k)
 {
+    // The decades from 0,01 to 1000, where most values fall, by comparison:
+    // quicker than the exponent bits. Then 10^14 <= a * 10^k <= 10^15.
+    if (a >= 1.0L && a < 1e3L) {
+        k = a < 1e1L ? 14 : a < 1e2L ? 13 : 12;
+        return nearestInteger(scale(a, k), digits);
+    }
+    if (a < 1.0L && a >= 1e-2L) {
+        k = a >= 1e-1L ? 15 : 16;
+        return nearestInteger(scale(a, k), digits);
+    }
     // The binary exponent of a's nearest double: one too large when that rounds
     // up to a power of two, far out of range beyond the double range.
     const int e2 = static_cast<int>(std::bit_cast<std::uint64_t>(static_cast<double>(a)) >> 52) - 1023;
@@ -44,15 +68,7 @@ inline bool nearest15(long double a, long double& digits, int& k)
         t = scale(a, --k);
     else if (t < 1e14L)
         t = scale(a, ++k);
-    // t < 2^50, so adding 2^63 leaves an ulp of one: round to the nearest integer.
-    constexpr long double kRound = 0x1p63L;
-    const long double r = (t + kRound) - kRound;
-    // t is within half an ulp (2^-15) of a * 10^k; keep well clear of the midpoint.
-    const long double off = t - r;
-    if (off > 0.4999L || off < -0.4999L)
-        return false;
-    digits = r;
-    return true;
+    return nearestInteger(t, digits);
 }
 
 bool slowRoundTrip(long double v, long double& out);
