@@ -120,7 +120,7 @@ void TForm22::buildControls()
     Edit1->setToolTip(QStringLiteral("Введите уравнение с неизвесным членом х"));
     Label4 = place<QLabel>(this, "Label4", {314, 25, 30, 16}, QStringLiteral("=0"));
 
-    GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 48, 337, 124}, QStringLiteral("Настройки"));
+    GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 48, 337, 128}, QStringLiteral("Настройки"));
     Label2 = place<QLabel>(GroupBox1, "Label2", {8, 24, 18, 16}, QStringLiteral("от"));
     Edit2 = place<QLineEdit>(GroupBox1, "Edit2", {26, 21, 56, 22}, QStringLiteral("-10"));
     Label3 = place<QLabel>(GroupBox1, "Label3", {88, 24, 18, 16}, QStringLiteral("до"));
@@ -130,18 +130,21 @@ void TForm22::buildControls()
     ComboBox1->addItems({"1", "0,1", "0,01", "0,001", "0,0001", "0,00001"});
     ComboBox1->setEditable(false);
     CheckBox1 = place<QCheckBox>(GroupBox1, "CheckBox1", {8, 48, 150, 18}, QStringLiteral("Тригоном. ур-е"));
-    RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", {8, 68, 160, 18}, QStringLiteral("Метод Перебора"));
-    RadioButton2 = place<QRadioButton>(GroupBox1, "RadioButton2", {8, 86, 160, 18}, QStringLiteral("Метод Вилки"));
-    RadioButton3 = place<QRadioButton>(GroupBox1, "RadioButton3", {8, 104, 170, 18},
+    RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", {8, 68, 186, 18}, QStringLiteral("Метод Перебора"));
+    RadioButton2 = place<QRadioButton>(GroupBox1, "RadioButton2", {8, 86, 186, 18}, QStringLiteral("Метод Вилки"));
+    RadioButton3 = place<QRadioButton>(GroupBox1, "RadioButton3", {8, 104, 186, 18},
                                        QStringLiteral("Комбинированный метод"));
-    RadioButton4 = place<QRadioButton>(GroupBox1, "RadioButton4", {180, 48, 150, 18}, QStringLiteral("Метод Ньютона"));
+    RadioButton4 = place<QRadioButton>(GroupBox1, "RadioButton4", {196, 48, 136, 18}, QStringLiteral("Метод Ньютона"));
     RadioButton3->setChecked(true);
-    Label7 = place<QLabel>(GroupBox1, "Label7", {180, 68, 152, 54});
+    Label7 = place<QLabel>(GroupBox1, "Label7", {192, 64, 142, 62});
     Label7->setWordWrap(true);
     Label7->setTextFormat(Qt::PlainText);
+    QFont small = Label7->font(); // the longest explanation has to fit in four lines
+    small.setPixelSize(9);
+    Label7->setFont(small);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label1 = place<QLabel>(this, "Label1", {8, 176, 337, 30});
+    Label1 = place<QLabel>(this, "Label1", {8, 178, 337, 28});
     Label1->setWordWrap(true);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
