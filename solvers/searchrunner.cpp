@@ -5,6 +5,20 @@
 
 namespace vy {
 
+namespace {
+
+std::string shown(const std::string& answer)
+{
+    if (answer.size() <= kShownAnswerLimit)
+        return answer;
+    std::size_t cut = kShownAnswerLimit;
+    while (cut > 0 && (static_cast<unsigned char>(answer[cut]) & 0xC0) == 0x80)
+        --cut; // not inside a UTF-8 sequence
+    return answer.substr(0, cut) + "…";
+}
+
+} // namespace
+
 // The search's side: keeps what the window should show and passes it on when
 // it matters (a new range, the start, a dialog, the end) or when the interval
 // has passed since the last update.
@@ -70,7 +84,7 @@ public:
     {
         SearchUpdate update;
         if (answerDirty_)
-            update.answer = answer();
+            update.answer = shown(answer());
         if (progressDirty_)
             update.progress = progress_;
         update.running = running_;

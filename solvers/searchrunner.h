@@ -24,8 +24,12 @@ struct SearchProgress {
     bool operator==(const SearchProgress&) const = default;
 };
 
+inline constexpr std::size_t kShownAnswerLimit = 16384;
+
 // A change of the window's state; the parts that did not change are absent.
 struct SearchUpdate {
+    // The answer as a window can show it: a text longer than kShownAnswerLimit
+    // bytes (every point a root) is cut there, at a character, and ends in "…".
     std::optional<std::string> answer;
     std::optional<SearchProgress> progress;
     bool fullBar = false; // the bar's position goes to its maximum (no range was set)

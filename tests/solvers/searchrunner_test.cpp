@@ -188,6 +188,25 @@ TEST(SearchRunner, FailureEndsTheSearchWithItsMessage)
     EXPECT_EQ(view.read(&RecordingView::answer_), "Ответ:"); // what was shown stays
 }
 
+TEST(SearchRunner, AnswerTooLongToShowIsCutAtACharacter)
+{
+    RecordingView view;
+    SearchRunner runner(view);
+    std::string full;
+    runner.start(
+        [&](SearchHost& host) {
+            host.setAnswer("Ответ:"); // 11 bytes, so the limit falls inside a two-byte "ф"
+            while (host.answer().size() < 3 * kShownAnswerLimit)
+                host.appendAnswer("ф");
+            full = host.answer();
+        },
+        "");
+    ASSERT_TRUE(waitFor([&] { return view.read(&RecordingView::finished_); }));
+    runner.join();
+    const std::string shown = view.read(&RecordingView::answer_);
+    EXPECT_EQ(shown, full.substr(0, kShownAnswerLimit - 1) + "…");
+}
+
 TEST(SearchRunner, OneSearchAtATimeAndClosingMidSearchJoins)
 {
     RecordingView view;
