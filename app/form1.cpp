@@ -163,10 +163,10 @@ QPushButton* TForm1::makeEquals(const char* name) {
 QLabel* TForm1::makeResult(const char* name) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
-    // Wide enough for the longest usual line; longer texts are cut rather than
-    // resizing the fixed window.
+    // Wide enough for a long usual line (the quadratic labels also span the
+    // field columns); longer texts are cut rather than resizing the fixed window.
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
-        QStringLiteral("Уравнение не имеет  корней, т.к Дискриминант -1,2345678901234E-100")));
+        QStringLiteral("Тангенс -1234,5 Град. = -1,23456789012345E-100")));
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     results[name] = label;
