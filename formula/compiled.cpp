@@ -39,12 +39,14 @@ enum class OpKind : unsigned char {
     Return,
 };
 
+enum class ReadBack : unsigned char { None, RoundTrip, ReRead };
+
 struct Op {
     OpKind kind;
     unsigned char arg; // Function or FloatFailure::Kind
-    // The result is read back from its number text at once: the read that
-    // followed the operation directly has been merged into it.
-    bool roundTrip = false;
+    // The result is read back from its number text at once: the read of it
+    // has been merged into the operation (see Recorder::read).
+    ReadBack readBack = ReadBack::None;
     int dst;
     int a; // Sum: the first term
     int b; // Sum: the number of terms
@@ -198,7 +200,7 @@ private:
 
     void emit(OpKind kind, unsigned char arg, int dst, int a = -1, int b = -1)
     {
-        impl_.ops.push_back(Op{kind, arg, false, dst, a, b});
+        impl_.ops.push_back(Op{kind, arg, ReadBack::None, dst, a, b});
     }
 
     int fail()
@@ -282,21 +284,19 @@ private:
                 return fold([v](long double& out) { return convert(FloatToStr(v), out); });
             }
             Node& info = nodes_[static_cast<std::size_t>(node)];
-            if (info.reread)
-                return operation(OpKind::ReRead, 0, node, -1, true);
             // Every result is read exactly once. A read can only fail, so it may
             // move up to the operation that made the value, provided nothing in
             // between can raise: the outcome is a failure either way.
             if (info.producer >= 0) {
                 const auto producer = static_cast<std::size_t>(info.producer);
                 Op& made = impl_.ops[producer];
-                if (!made.roundTrip && nothingRaisesAfter(producer)) {
-                    made.roundTrip = true;
+                if (made.readBack == ReadBack::None && nothingRaisesAfter(producer)) {
+                    made.readBack = info.reread ? ReadBack::ReRead : ReadBack::RoundTrip;
                     info.reread = true;
                     return node;
                 }
             }
-            return operation(OpKind::RoundTrip, 0, node, -1, true);
+            return operation(info.reread ? OpKind::ReRead : OpKind::RoundTrip, 0, node, -1, true);
         }
         }
         return fail();
@@ -615,7 +615,8 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
             value = slot[op.a];
             return true;
         }
-        if (op.roundTrip && !formula::roundTrip(r, r))
+        if (op.readBack == ReadBack::RoundTrip ? !formula::roundTrip(r, r)
+                                               : op.readBack == ReadBack::ReRead && !reread(r, r))
             return false;
         slot[op.dst] = r;
     }
