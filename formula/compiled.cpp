@@ -151,10 +151,6 @@ bool convert(const std::string& text, long double& value)
     }
 }
 
-} // namespace
-
-namespace {
-
 // The record of one formula.
 struct Program {
     std::vector<Op> ops;
@@ -259,7 +255,7 @@ private:
         return static_cast<int>(sources_.size() - 1);
     }
 
-    // A read of the marked number of item i; -1 if it fails.
+    // A read of the marked number of the item; -1 if it fails.
     int read(const Item& item)
     {
         const Source& src = sources_[static_cast<std::size_t>(item.source)];
