@@ -161,7 +161,6 @@ struct Program {
 };
 
 constexpr int kXSlot = 0;
-constexpr int kZeroSlot = 1;
 
 // Carries out the rewriting on items and records the operations.
 class Recorder {
@@ -169,7 +168,6 @@ public:
     Recorder(Program& impl, std::vector<Source>& sources) : impl_(impl), sources_(sources)
     {
         addNode(false, 0.0L, true); // x, rounded through its text
-        addNode(true, 0.0L, false); // the start of every sum
     }
 
     // The node of the sum, or -1 once the record has ended in a failure.
