@@ -1,6 +1,7 @@
 // The main window driven through its fields, buttons and keys.
 #include "tests/app/form1_test.h"
 
+#include "app/windowlist.h"
 #include "platform/qt/activation.h"
 #include "platform/qt/guard.h"
 
@@ -41,6 +42,8 @@ struct KeyCase {
     int key;
     const char* focusAfter; // nullptr: the focus stays
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.field << " key " << c.key; }
 
 class MainKeys : public Form1Test, public ::testing::WithParamInterface<KeyCase> {};
 
@@ -99,6 +102,8 @@ struct RowCase {
     std::string clipboard;
     std::string protocolLine;
 };
+
+void PrintTo(const RowCase& c, std::ostream* os) { *os << c.button; }
 
 class Rows : public Form1Test, public ::testing::WithParamInterface<RowCase> {};
 
@@ -170,6 +175,8 @@ struct FailureCase {
     const char* stemField = nullptr; // balloons: the field the stem points under
     const char* untouchedLabel = nullptr;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name << (c.balloon ? " balloon" : " box"); }
 
 class Failures : public Form1Test, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -451,6 +458,19 @@ TEST_F(ToolWindowTest, ToolsNotHandedOverAreDisabledAndHandedOnesOpen) {
     EXPECT_EQ(before, 1);
     EXPECT_FALSE(tool->isVisible());
     EXPECT_EQ(tool->windowModality(), Qt::ApplicationModal);
+}
+
+TEST_F(Form1Test, WindowListHandsEveryBuiltToolToTheMainWindow) {
+    WindowList windows(host_.host(), DataFolder{folder()});
+    for (const WindowSlot& slot : windowSlots()) {
+        EXPECT_EQ(windows.main().hasToolWindow(slot.tool), static_cast<bool>(slot.create)) << slot.name;
+        EXPECT_EQ(windows.window(slot.name) != nullptr, static_cast<bool>(slot.create)) << slot.name;
+        if (QWidget* tool = windows.window(slot.name)) {
+            EXPECT_FALSE(tool->isVisible()) << "created hidden";
+        }
+    }
+    EXPECT_EQ(windows.window("TForm1"), &windows.main());
+    EXPECT_FALSE(windows.main().isVisible());
 }
 
 TEST_F(ToolWindowTest, MenuButtonsPopTheirMenuBesideTheButton) {

@@ -59,6 +59,14 @@ TEST_F(BalloonTest, AClickClosesItAndEachFailureGetsItsOwn) {
     EXPECT_FALSE(second.isNull());
 }
 
+TEST_F(BalloonTest, ClosesByItselfAfterFiveSeconds) {
+    QPointer<BalloonNotice> notice = BalloonNotice::show("x", QPoint(10, 10), owner());
+    QTest::qWait(4500);
+    ASSERT_FALSE(notice.isNull());
+    EXPECT_TRUE(notice->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(notice.isNull(), 2000);
+}
+
 TEST_F(BalloonTest, GoesWithItsOwner) {
     auto* owner = new QWidget;
     QPointer<BalloonNotice> notice = BalloonNotice::show("x", QPoint(10, 10), owner);
