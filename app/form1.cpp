@@ -615,12 +615,6 @@ void TForm1::Image2Click() {
     host_.environment.startDetached("logreader", {});
 }
 
-std::vector<QLabel*> TForm1::resultLabels() const {
-    std::vector<QLabel*> labels;
-    for (const char* name : ini::kResultLabels) labels.push_back(result(name));
-    return labels;
-}
-
 // ---- quick calculations ----------------------------------------------------------
 
 void TForm1::runRow(int rowIndex) {

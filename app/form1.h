@@ -121,7 +121,6 @@ private:
     void Timer5Timer();
     bool keyPress(QLineEdit* field, QKeyEvent* key);
     void registerFont();
-    std::vector<QLabel*> resultLabels() const;
     template <class F> void guarded(F&& handler);
 
     platform::Host host_;
