@@ -7,6 +7,7 @@
 #include "platform/qt/presenter.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -15,7 +16,16 @@
 
 namespace {
 
-constexpr const char* kLockFileName = ".Вычислица.lock";
+constexpr const char* kLockFileName = "Вычислица.lock";
+
+// One instance per user session, whichever folder it was started from: the lock
+// lives in the session's runtime folder ($XDG_RUNTIME_DIR, or Qt's private
+// fallback under /tmp), not beside the program.
+std::string lockFilePath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    return QDir(folder).filePath(QString::fromUtf8(kLockFileName)).toStdString();
+}
 
 int terminationPipe[2] = {-1, -1};
 
@@ -50,7 +60,7 @@ int main(int argc, char** argv) {
     const vy::DataFolder data =
         vy::chooseDataFolder(host.environment.programFolder(), QDir::homePath().toStdString());
 
-    const vy::platform::InstanceLock lock(data.folder + kLockFileName);
+    const vy::platform::InstanceLock lock(lockFilePath());
     if (lock.state() == vy::platform::InstanceLock::State::HeldElsewhere) {
         host.presenter.messageBox("Вычислица уже запущена ", "Вычислица", vy::platform::Icon::Warning);
         return 0;

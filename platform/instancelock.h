@@ -1,5 +1,5 @@
 #pragma once
-// One running instance per data folder. The lock is an advisory lock on a file
+// One running instance at a time. The lock is an advisory lock on a file
 // that the process holds for as long as it lives; the kernel drops it when the
 // process ends in any way, a crash included, so a stale lock never blocks a start.
 #include <string>

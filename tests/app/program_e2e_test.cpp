@@ -61,6 +61,9 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display_);
         env.insert("QT_QPA_PLATFORM", "xcb");
+        // Its own session folder, so an instance the developer has open does not
+        // count as the first one.
+        env.insert("XDG_RUNTIME_DIR", runtime_.path());
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(folder_.path());
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -82,6 +85,7 @@ protected:
     std::string file(const char* name) const { return readDecoded(folder_.filePath(QString::fromUtf8(name))); }
 
     QTemporaryDir folder_;
+    QTemporaryDir runtime_;
     QString program_;
     QString display_;
     QProcess xvfb_, first_, second_;
