@@ -9,6 +9,7 @@
 #include "platform/fileattrs.h"
 #include "platform/qt/activation.h"
 #include "platform/qt/guard.h"
+#include "platform/qt/placement.h"
 #include "platform/qt/presenter.h"
 
 #include <QAction>
@@ -448,8 +449,8 @@ void TForm1::popupAt(QMenu* menu, QAbstractButton* button) {
 void TForm1::FormCreate() {
     user_ = ini::userSection(host_.environment.loginName());
     IniFile ini(data_.settingsPath());
-    move(ini.readInteger(ini::kPosition, ini::kLeft, kDesignedLeft),
-         ini.readInteger(ini::kPosition, ini::kTop, kDesignedTop));
+    platform::moveOnScreen(*this, QPoint(ini.readInteger(ini::kPosition, ini::kLeft, kDesignedLeft),
+                                         ini.readInteger(ini::kPosition, ini::kTop, kDesignedTop)));
     for (const char* name : ini::kResultLabels)
         result(name)->setText(qs(ini.readString(ini::kTools, name, "")));
     if (ini.readColor(user_, ini::kColor, ini::kColorUnset) == ini::kColorUnset)

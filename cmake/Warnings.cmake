@@ -31,8 +31,9 @@ function(vy_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main vy_warnings)
   # The suppression file covers leaks inside system libraries Qt loads; it is
-  # passed on to programs the tests start.
+  # passed on to programs the tests start. Window tests see one full-HD screen,
+  # whatever the machine has, so places kept on screen are the same everywhere.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/offscreen-screen.json"
       ENVIRONMENT_MODIFICATION "LSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp")
 endfunction()

@@ -2,6 +2,7 @@
 
 #include "core/inifile.h"
 #include "core/keyfilters.h"
+#include "platform/qt/placement.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,8 +21,8 @@ void setUpToolWindow(QWidget& window, const QString& caption, QSize client)
 void readPlace(QWidget& window, const DataFolder& data, const ini::WindowPlace& place)
 {
     const IniFile ini(data.settingsPath());
-    window.move(ini.readInteger(place.section, place.left, window.x()),
-                ini.readInteger(place.section, place.top, window.y()));
+    platform::moveOnScreen(window, QPoint(ini.readInteger(place.section, place.left, window.x()),
+                                          ini.readInteger(place.section, place.top, window.y())));
 }
 
 void writePlace(const QWidget& window, const DataFolder& data, const ini::WindowPlace& place)

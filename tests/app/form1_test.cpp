@@ -5,6 +5,8 @@
 #include "platform/qt/activation.h"
 #include "platform/qt/guard.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -355,6 +357,14 @@ TEST_F(Form1Test, CreationReadsFlagsAndSeedsTheColour) {
     EXPECT_EQ(form->skinName(), "Mac");
     EXPECT_EQ(form->opacity(), 0);
     EXPECT_NE(readFile("Вычислица.ini").find("Color=12632256"), std::string::npos);
+}
+
+TEST_F(Form1Test, APlaceOffTheScreenIsPulledBackOntoIt) {
+    // Saved on a larger screen: the window comes back whole, at the screen's edge.
+    writeFile("Вычислица.ini", "[position]\r\nleft=5000\r\ntop=-300\r\n");
+    auto form = makeForm();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(form->pos(), QPoint(screen.right() + 1 - form->width(), screen.top()));
 }
 
 TEST_F(Form1Test, FadeInReachesFullOpacity) {

@@ -40,7 +40,7 @@ protected:
         program_ = folder_.filePath("vychislitsa");
         ASSERT_TRUE(QFile::copy(VY_PROGRAM_FILE, program_));
         // -displayfd 1: the server picks a free display and says which on stdout.
-        xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
         ASSERT_TRUE(xvfb_.waitForStarted(10000)) << "Xvfb is needed (package xvfb)";
         ASSERT_TRUE(waitFor([&] { return xvfb_.canReadLine() || xvfb_.waitForReadyRead(50); }, 20000));
         display_ = ":" + QString::fromLatin1(xvfb_.readLine().trimmed());
