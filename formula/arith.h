@@ -57,7 +57,7 @@ inline long double quotient(long double a, long double b)
     return finite(a / b);
 }
 
-inline bool applyFunction(Function f, long double v, long double& out)
+[[gnu::always_inline]] inline bool applyFunction(Function f, long double v, long double& out)
 {
     switch (f) {
     case Function::Sin:

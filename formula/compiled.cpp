@@ -475,7 +475,7 @@ private:
 };
 
 // The text of a run with x in it, x written as its number text.
-bool readRun(const std::string& run, const char* xText, std::size_t xLength, long double& value)
+[[gnu::noinline]] bool readRun(const std::string& run, const char* xText, std::size_t xLength, long double& value)
 {
     char small[128];
     std::string large;
