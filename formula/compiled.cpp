@@ -559,6 +559,11 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
     char xText[formula::kNumberTextCapacity];
     std::size_t xLength = 0;
 
+    // The last result stays at hand: most operations take it as an operand, and
+    // an extended value read back from memory right after storing it is slow.
+    long double last = 0;
+    int lastSlot = -1;
+    auto in = [&](int s) { return s == lastSlot ? last : slot[s]; };
     for (const Op& op : impl.ops) {
         long double r = 0;
         switch (op.kind) {
@@ -573,32 +578,32 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
                 return false;
             break;
         case OpKind::RoundTrip:
-            if (!formula::roundTrip(slot[op.a], r))
+            if (!formula::roundTrip(in(op.a), r))
                 return false;
             break;
         case OpKind::ReRead:
-            if (!reread(slot[op.a], r))
+            if (!reread(in(op.a), r))
                 return false;
             break;
         case OpKind::Func:
-            if (!formula::applyFunction(static_cast<Function>(op.arg), slot[op.a], r))
+            if (!formula::applyFunction(static_cast<Function>(op.arg), in(op.a), r))
                 return false;
             break;
         case OpKind::Pow:
-            if (!formula::power(slot[op.a], slot[op.b], r))
+            if (!formula::power(in(op.a), in(op.b), r))
                 return false;
             break;
         case OpKind::Mul:
-            r = formula::multiply(slot[op.a], slot[op.b]);
+            r = formula::multiply(in(op.a), in(op.b));
             break;
         case OpKind::Div:
-            if (!formula::divide(slot[op.a], slot[op.b], r))
+            if (!formula::divide(in(op.a), in(op.b), r))
                 return false;
             break;
         case OpKind::Sum: {
             const Term* term = impl.terms.data() + op.a;
             for (const Term* end = term + op.b; term != end; ++term)
-                r = term->negative ? r - slot[term->slot] : r + slot[term->slot];
+                r = term->negative ? r - in(term->slot) : r + in(term->slot);
             break;
         }
         case OpKind::Fail:
@@ -606,13 +611,15 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
         case OpKind::Throw:
             throw FloatFailure(static_cast<FloatFailure::Kind>(op.arg));
         case OpKind::Return:
-            value = slot[op.a];
+            value = in(op.a);
             return true;
         }
         if (op.readBack == ReadBack::RoundTrip ? !formula::roundTrip(r, r)
                                                : op.readBack == ReadBack::ReRead && !reread(r, r))
             return false;
         slot[op.dst] = r;
+        last = r;
+        lastSlot = op.dst;
     }
     return false;
 }
