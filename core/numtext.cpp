@@ -22,8 +22,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
     throw ConversionError(kind, "'" + t + "' is not a valid floating point value", t);
 }
 
-// Beyond any exponent the extended type can reach; saturating here keeps a
-// run of exponent digits from overflowing the counter.
+// Beyond any exponent the extended type can reach. The exponent saturates
+// this far beyond the text's own length: no run of mantissa digits can then
+// bring a saturated exponent back into range, and the counter cannot overflow.
 constexpr long kExponentCap = 100000;
 
 // Powers of ten that the extended type holds exactly (5^27 < 2^64).
@@ -67,6 +68,7 @@ bool parseDecimal(std::string_view text, Decimal& d)
     if (!body)
         return false;
     long exponent = 0;
+    const long exponentCap = kExponentCap + static_cast<long>(n);
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
         bool negativeExponent = false;
@@ -75,8 +77,7 @@ bool parseDecimal(std::string_view text, Decimal& d)
             ++i;
         }
         while (i < n && isDigit(text[i])) {
-            if (exponent < kExponentCap)
-                exponent = exponent * 10 + (text[i] - '0');
+            exponent = std::min(exponentCap, exponent * 10 + (text[i] - '0'));
             ++i;
         }
         if (negativeExponent)

@@ -110,6 +110,21 @@ TEST(StrToFloatExt, AgreesWithTheLibraryConversionOnManyTexts) {
     }
 }
 
+TEST(StrToFloatExt, LongMantissasMeetFarExponents) {
+    // Millions of digits shift the value by as many decades as the exponent
+    // says, however far the exponent runs.
+    const std::string zeros(2000000, '0');
+    EXPECT_EQ(vy::StrToFloat("," + zeros + "1e2000005"), 1e4);
+    EXPECT_EQ(vy::StrToFloat("1" + zeros + "e-2000003"), 0.001);
+    EXPECT_EQ(vy::StrToFloat("1" + zeros + "e-99999999999"), 0.0);
+    try {
+        vy::StrToFloat("," + zeros + "1e99999999999");
+        ADD_FAILURE() << "a huge value converted";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.kind(), ConversionError::Kind::OutOfRange);
+    }
+}
+
 struct IntCase {
     const char* text;
     std::int32_t value;
