@@ -151,6 +151,10 @@ void replaceFile(const std::string& path, const Lines& lines) {
     std::string bytes;
     for (const auto& line : lines) (bytes += line.text) += line.end;
 
+    // Renaming over the file would succeed even where the file itself may not
+    // be written; a settings file made read-only stays as it is.
+    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) throw IniWriteError(target.string());
+
     std::string temp = target.parent_path().string();
     temp.append("/.").append(target.filename().string()).append(".XXXXXX");
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);

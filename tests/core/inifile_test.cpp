@@ -187,6 +187,18 @@ TEST_F(IniFileTest, FirstWriteCreatesTheFileAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(files, 1u);
 }
 
+TEST_F(IniFileTest, EveryCodePageByteOfATextComesBack) {
+    // Everything but the line breaks, between two marks so no blank is trimmed.
+    std::string bytes = "<";
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
+    bytes += '>';
+    const std::string text = vy::cp1251::toUtf8(bytes);
+    IniFile(path).writeString("Пользователь Ёж", "Skin", text);
+    EXPECT_EQ(IniFile(path).readString("ПОЛЬЗОВАТЕЛЬ ёж", "skin", ""), text);
+    EXPECT_NE(readBytes(path).find(bytes), std::string::npos);
+}
+
 TEST_F(IniFileTest, ValuesComeBackTrimmedAndCutAtALineBreak) {
     IniFile ini(path);
     ini.writeString("tools", "Label24", " Дискриминант  = 1");
@@ -226,6 +238,12 @@ TEST_F(IniFileTest, FailedWriteNamesTheFullPathAndKeepsTheOldFile) {
 
     if (vy::test::runningAsRoot()) return; // permissions do not stop root
     writeBytes(path, "[position]\r\nleft=5\r\n");
+    // A read-only file in a writable folder: renaming over it would work, yet
+    // the file itself may not be written.
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_THROW(IniFile(path).writeInteger("position", "left", 6), vy::IniWriteError);
+    EXPECT_EQ(readBytes(path), "[position]\r\nleft=5\r\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
     EXPECT_THROW(IniFile(path).writeInteger("position", "left", 6), vy::IniWriteError);
     EXPECT_EQ(readBytes(path), "[position]\r\nleft=5\r\n");
