@@ -10,7 +10,8 @@ FileFailure::Kind FileFailure::kindOf(int errorNumber) noexcept {
     case EACCES:
     case EPERM:
     case EROFS: return Kind::AccessDenied;
-    case ENOSPC: return Kind::DiskFull;
+    case ENOSPC:
+    case EDQUOT: return Kind::DiskFull; // a spent quota is a full disk to the user
     default: return Kind::Other;
     }
 }

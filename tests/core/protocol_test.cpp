@@ -146,6 +146,7 @@ TEST(ProtocolFailures, ErrorNumbersMapToTheirMessages) {
         {EPERM, FileFailure::Kind::AccessDenied, "File access denied"},
         {EROFS, FileFailure::Kind::AccessDenied, "File access denied"},
         {ENOSPC, FileFailure::Kind::DiskFull, "Disk full"},
+        {EDQUOT, FileFailure::Kind::DiskFull, "Disk full"},
         {EIO, FileFailure::Kind::Other, "I/O error 5"},
         {EISDIR, FileFailure::Kind::Other, "I/O error 21"},
     };
