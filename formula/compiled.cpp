@@ -175,7 +175,7 @@ public:
     {
         if (!brackets(s, depth) || !functions(s) || !powers(s) || !products(s))
             return -1;
-        return sum(s);
+        return sum(s, depth);
     }
 
     void finish(int result)
@@ -273,6 +273,13 @@ private:
             return operation(OpKind::ReadRun, 0, static_cast<int>(impl_.runs.size() - 1), -1);
         case Source::Kind::Result: {
             const int node = src.node;
+            // x in brackets. Reading its value back from the text gives it again,
+            // except that negative zero (from an x below the extended range)
+            // becomes zero, and no operation can tell the two apart in what
+            // it passes on: its result goes through a number text or a sum
+            // that starts at zero.
+            if (node == kXSlot)
+                return kXSlot;
             if (constant(node)) {
                 const long double v = valueOf(node);
                 return fold([v](long double& out) { return convert(FloatToStr(v), out); });
@@ -432,7 +439,7 @@ private:
 
     // The reads come first and the additions after them: an addition neither
     // fails nor raises, so only the reads' order matters.
-    int sum(const Text& s)
+    int sum(const Text& s, int depth)
     {
         std::vector<Term> terms;
         std::size_t pos = 0;
@@ -464,6 +471,12 @@ private:
         }
         // 0 + v and 0 - v of a value read from its text read back the same.
         const bool reread = terms.size() == 1 && nodes_[static_cast<std::size_t>(terms[0].slot)].reread;
+        // Brackets around one such value, as in sin(x): reading 0 + v back from
+        // its text gives what reading v back gives, negative zero included, so
+        // the value itself stands for the bracket. Not at the top: there the sum
+        // is the result and must be 0 + v itself.
+        if (reread && depth > 0 && !terms[0].negative)
+            return terms[0].slot;
         const int first = static_cast<int>(impl_.terms.size());
         impl_.terms.insert(impl_.terms.end(), terms.begin(), terms.end());
         return operation(OpKind::Sum, 0, first, static_cast<int>(terms.size()), reread);

@@ -124,9 +124,16 @@ std::string FormulaGenerator::any()
 long double FormulaGenerator::x()
 {
     std::uniform_real_distribution<double> uniform(-10.0, 10.0);
-    switch (below(8)) {
+    switch (below(9)) {
     case 0:
         return below(21) - 10; // whole
+    case 8: {
+        // Below the double range, down to where the extended range ends: such
+        // an x reads back as zero or as negative zero.
+        static constexpr long double kTiny[] = {1e-320L, 1e-4000L, 1e-4940L, 0x1p-16445L, 1e-4950L};
+        const long double t = kTiny[below(5)];
+        return below(2) ? t : -t;
+    }
     case 1:
         return std::pow(10.0L, below(40) - 30) * (below(2) ? 1 : -1); // tiny to huge
     case 2:
