@@ -343,7 +343,12 @@ void TForm22::applyUpdate(std::uint64_t run, const SearchUpdate& update)
         progress_ = *update.progress;
         const long double maximum = std::max(0.0L, progress_.maximum);
         const long double position = std::clamp(progress_.position, 0.0L, maximum);
-        if (maximum <= INT_MAX) {
+        if (maximum < 1) {
+            // An empty range (bounds the wrong way round) has nothing to scan;
+            // a bar of range 0..0 would show Qt's endless "busy" animation.
+            ProgressBar1->setRange(0, 1);
+            ProgressBar1->setValue(1);
+        } else if (maximum <= INT_MAX) {
             ProgressBar1->setRange(0, static_cast<int>(maximum));
             ProgressBar1->setValue(static_cast<int>(position));
         } else {

@@ -113,6 +113,22 @@ TEST_F(Form22Test, ScanShowsRootsAfterTheLabelsOwnBlank)
     EXPECT_EQ(answer(), "Ответ:   x=5");
 }
 
+TEST_F(Form22Test, BoundsTheWrongWayRoundLeaveAFullBarNotABusyOne)
+{
+    // The combined method then has no whole number to try and the scan a
+    // negative range; neither may leave the bar in its endless animation.
+    edit("Edit1")->setText("x*x+1");
+    edit("Edit2")->setText("5");
+    edit("Edit3")->setText("3");
+    for (const char* method : {"RadioButton3", "RadioButton1"}) {
+        radio(method)->setChecked(true);
+        solveAndWait();
+        EXPECT_LT(bar()->minimum(), bar()->maximum()) << method;
+        EXPECT_EQ(bar()->value(), bar()->maximum()) << method;
+    }
+    EXPECT_EQ(answer(), "в промежутке от 5 до 3 при точности 0,1 нет ответа");
+}
+
 TEST_F(Form22Test, FormulaFailingAtFiveShowsItsBoxAndNothingElseChanges)
 {
     label("Label1")->setText("прежний ответ");
