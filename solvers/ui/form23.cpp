@@ -53,9 +53,9 @@ TForm23::TForm23(platform::Host host, DataFolder data, QWidget* parent)
 
 void TForm23::buildControls()
 {
-    solversui::setUpToolWindow(*this, QStringLiteral("Вычисление интегралов"), QSize(337, 200));
+    solversui::setUpToolWindow(*this, QStringLiteral("Вычисление интегралов"), QSize(410, 200));
 
-    Panel1 = place<QFrame>(this, "Panel1", {8, 8, 321, 96});
+    Panel1 = place<QFrame>(this, "Panel1", {8, 8, 394, 96});
     Panel1->setFrameShape(QFrame::StyledPanel);
     Edit2 = place<QLineEdit>(Panel1, "Edit2", {6, 4, 50, 20}, QStringLiteral("1"));
     Edit2->setToolTip(QStringLiteral("Введите верхний предел интегрирования"));
@@ -63,14 +63,16 @@ void TForm23::buildControls()
     Image1->setPixmap(integralSign(Image1->size(), font()));
     Edit3 = place<QLineEdit>(Panel1, "Edit3", {6, 72, 50, 20}, QStringLiteral("0"));
     Edit3->setToolTip(QStringLiteral("Введите нижний предел интегрирования"));
-    Edit1 = place<QLineEdit>(Panel1, "Edit1", {52, 37, 140, 22}, QStringLiteral("x"));
+    Edit1 = place<QLineEdit>(Panel1, "Edit1", {52, 37, 110, 22}, QStringLiteral("x"));
     Edit1->setToolTip(QStringLiteral("Введите интегрируемую функцию (F(x))"));
-    Label2 = place<QLabel>(Panel1, "Label2", {198, 40, 32, 16}, QStringLiteral("dx ="));
-    Label1 = place<QLabel>(Panel1, "Label1", {232, 20, 86, 56});
+    Label2 = place<QLabel>(Panel1, "Label2", {166, 40, 32, 16}, QStringLiteral("dx ="));
+    // Wide enough for the longest line it shows: a point where the integrand
+    // cannot be evaluated, in up to fifteen digits and an exponent.
+    Label1 = place<QLabel>(Panel1, "Label1", {200, 8, 190, 80});
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 108, 200, 84}, QStringLiteral("Вычислить по методу :"));
+    GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 108, 222, 84}, QStringLiteral("Вычислить по методу :"));
     RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", {8, 20, 180, 18}, QStringLiteral("Прямоугольников"));
     RadioButton1->setToolTip(QStringLiteral("Метод Прямоугольников - среняя скорость, средняя точность"));
     RadioButton2 = place<QRadioButton>(GroupBox1, "RadioButton2", {8, 40, 180, 18}, QStringLiteral("Трапеции"));
@@ -78,12 +80,12 @@ void TForm23::buildControls()
     RadioButton3 = place<QRadioButton>(GroupBox1, "RadioButton3", {8, 60, 180, 18}, QStringLiteral("Симпсона"));
     RadioButton3->setToolTip(QStringLiteral("Метод Симпсона - высокая скорость, высокая точность"));
 
-    Label3 = place<QLabel>(this, "Label3", {216, 116, 112, 16}, QStringLiteral("Точность: "));
-    ComboBox1 = place<QComboBox>(this, "ComboBox1", {216, 134, 112, 22});
+    Label3 = place<QLabel>(this, "Label3", {238, 116, 164, 16}, QStringLiteral("Точность: "));
+    ComboBox1 = place<QComboBox>(this, "ComboBox1", {238, 134, 164, 22});
     ComboBox1->addItems({"0,01", "0,001", "0,0001", "0,00001", "0,000001", "0,0000001"});
     ComboBox1->setEditable(false);
     ComboBox1->setCurrentIndex(2);
-    BitBtn1 = place<QPushButton>(this, "BitBtn1", {216, 166, 112, 26}, QStringLiteral("Вычислить"));
+    BitBtn1 = place<QPushButton>(this, "BitBtn1", {238, 166, 164, 26}, QStringLiteral("Вычислить"));
     BitBtn1->setToolTip(QStringLiteral("Вычислить интеграл"));
 
     new solversui::SignedDecimalKeys(Edit2, host_.sounds);
