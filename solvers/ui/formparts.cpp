@@ -9,6 +9,10 @@
 
 namespace vy::solversui {
 
+namespace {
+constexpr char32_t kEscape = 27;
+}
+
 void setUpToolWindow(QWidget& window, const QString& caption, QSize client)
 {
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -43,7 +47,12 @@ bool SignedDecimalKeys::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const QList<uint> typed = key->text().toUcs4();
-    if (typed.size() != 1 || (typed[0] < 32 && typed[0] != keys::kBackspace))
+    // Enter and Escape are typed characters like any other and the filter
+    // swallows them; the other control characters are the field's editing
+    // shortcuts (copy, paste, undo), left to it.
+    const bool typedCharacter = typed.size() == 1 && (typed[0] >= 32 || typed[0] == keys::kBackspace ||
+                                                      typed[0] == keys::kEnter || typed[0] == kEscape);
+    if (!typedCharacter)
         return false;
     const auto verdict = keys::signedDecimalFilter(static_cast<char32_t>(typed[0]), keys::CommaLetters::BAndYu);
     if (!verdict.pass) {

@@ -33,7 +33,8 @@ void writePlace(const QWidget& window, const DataFolder& data, const ini::Window
 
 // Signed decimal filter of a limit field: "б" and "ю" become ",", Backspace,
 // ",", "-" and digits pass, anything else typed is swallowed with the
-// exclamation sound. Keys without text (arrows, Delete) are left alone.
+// exclamation sound, Enter and Escape included. Keys without text (arrows,
+// Delete) and the editing shortcuts are left alone.
 class SignedDecimalKeys : public QObject {
 public:
     SignedDecimalKeys(QLineEdit* field, platform::Sounds& sounds);

@@ -4,7 +4,9 @@
 #include "tests/solvers/formtest.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +94,38 @@ TEST_F(Form23Test, CapAndUndefinedPointsEndWithTheirTexts)
     EXPECT_EQ(compute(), "Функция не вычисляется\nпри x=0,5");
 }
 
+TEST_F(Form23Test, EveryTextOfTheResultLabelFitsIt)
+{
+    auto* label = control<QLabel>(form, "Label1");
+    const auto fits = [&] {
+        const QFontMetrics metrics(label->font());
+        const QStringList lines = label->text().split('\n');
+        for (const QString& line : lines)
+            if (metrics.horizontalAdvance(line) > label->contentsRect().width())
+                return false;
+        return metrics.height() * lines.size() <= label->contentsRect().height();
+    };
+    const struct {
+        const char* formula;
+        const char* upper;
+        const char* lower;
+    } rows[] = {
+        {"x", "1", "0"},                          // the estimate
+        {"x", "0", "1"},                          // the limits the wrong way round
+        {"100000000000000000000*x*x", "1", "0"}, // the cap
+        // a point where it cannot be evaluated, with fifteen digits and an exponent
+        {"ln(x)", "-1,23456789012345E-5", "-1,23456789012347E-5"},
+    };
+    precision()->setCurrentIndex(5);
+    for (const auto& row : rows) {
+        edit("Edit1")->setText(row.formula);
+        edit("Edit2")->setText(row.upper);
+        edit("Edit3")->setText(row.lower);
+        compute();
+        EXPECT_TRUE(fits()) << result();
+    }
+}
+
 TEST_F(Form23Test, LimitThatIsNotANumberGoesToTheGeneralErrorBox)
 {
     EXPECT_EQ(compute(), "  0.5000");
@@ -112,8 +146,12 @@ TEST_F(Form23Test, LimitFieldsTakeOnlySignedDecimals)
         field->clear();
         host_.journal.clear();
         typeText(field, QStringLiteral("-1б5ю2.a7"));
-        EXPECT_EQ(field->text(), "-1,5,27") << name;
-        EXPECT_EQ(host_.journal, (std::vector<std::string>{"sound:exclamation", "sound:exclamation"})) << name;
+        pressKey(field, Qt::Key_Return);
+        pressKey(field, Qt::Key_Left); // no text: moves the cursor without a sound
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+        QCoreApplication::sendEvent(field, &backspace);
+        EXPECT_EQ(field->text(), "-1,5,7") << name;
+        EXPECT_EQ(host_.journal, std::vector<std::string>(3, "sound:exclamation")) << name;
     }
 }
 
