@@ -15,12 +15,18 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm4", Tool::Systems34, {}, {}},
         {"TForm5", Tool::SimplePlot, {}, {}},
         {"TForm6", Tool::Expression, {}, {}},
+        {"TForm7", std::nullopt, {}, {}},
         {"TForm8", Tool::Numbers, {}, {}},
         {"TForm9", Tool::Percentages, {}, {}},
         {"TForm10", Tool::Logarithm, {}, {}},
         {"TForm11", Tool::Power, {}, {}},
         {"TForm12", Tool::Tables, {}, {}},
+        {"TForm13", std::nullopt, {}, {}},
+        {"TForm14", std::nullopt, {}, {}},
+        {"TForm15", std::nullopt, {}, {}},
+        {"TForm16", std::nullopt, {}, {}},
         {"TForm17", Tool::Arc, {}, {}},
+        {"TForm18", std::nullopt, {}, {}},
         {"TForm21", Tool::Matrices, {}, {}},
         {"TForm22", Tool::Equations,
          [](WindowContext& c) { return std::make_unique<TForm22>(c.host, c.data); }, {}},
@@ -36,15 +42,18 @@ const std::vector<WindowSlot>& windowSlots() {
 
 WindowList::WindowList(platform::Host host, DataFolder data) {
     main_ = std::make_unique<TForm1>(host, data);
-    context_ = std::make_unique<WindowContext>(WindowContext{host, data, *main_});
+    context_ = std::make_unique<WindowContext>(WindowContext{host, data, *main_, *this});
     for (const WindowSlot& slot : windowSlots()) {
         if (!slot.create) continue;
         std::unique_ptr<QWidget> window = slot.create(*context_);
         if (!window) continue;
         QWidget* raw = window.get();
-        std::function<void()> before;
-        if (slot.beforeShow) before = [raw, show = slot.beforeShow, ctx = context_.get()] { show(*raw, *ctx); };
-        main_->setToolWindow(slot.tool, raw, std::move(before));
+        if (slot.tool) {
+            std::function<void()> before;
+            if (slot.beforeShow)
+                before = [raw, show = slot.beforeShow, ctx = context_.get()] { show(*raw, *ctx); };
+            main_->setToolWindow(*slot.tool, raw, std::move(before));
+        }
         tools_.emplace_back(slot.name, std::move(window));
     }
 }
@@ -53,6 +62,8 @@ WindowList::~WindowList() {
     while (!tools_.empty()) tools_.pop_back();
     main_.reset();
 }
+
+QWidget* WindowContext::window(const char* name) const { return list.window(name); }
 
 QWidget* WindowList::window(const char* name) const {
     if (std::strcmp(name, "TForm1") == 0) return main_.get();

@@ -2,10 +2,13 @@
 // Every window of the program, created once, hidden, in the fixed order: the
 // main window first, then TForm2 .. TForm18, TForm21, TForm22, TForm23, TForm19,
 // TForm24, TForm25, TForm26. A tool window is handed to the main window, which
-// enables the control that opens it.
+// enables the control that opens it. The windows that other windows open (the
+// help page TForm7 from the expression window, the tables' pictures TForm13 ..
+// TForm16 and powers table TForm18) have a slot of their own too, without a
+// control of the main window; their opener finds them with context.window().
 //
-// Adding a tool window: give its slot in windowlist.cpp a factory that builds
-// it from the WindowContext; nothing else changes. Slots without a factory are
+// Adding a window: give its slot in windowlist.cpp a factory that builds it
+// from the WindowContext; nothing else changes. Slots without a factory are
 // windows not built yet, and their buttons stay disabled.
 #include "app/form1.h"
 #include "core/datafolder.h"
@@ -14,19 +17,28 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vy {
+
+class WindowList;
 
 struct WindowContext {
     platform::Host host;
     DataFolder data;
     TForm1& main;
+    const WindowList& list;
+
+    // Another window by its class name ("TForm7"), or nullptr when it is not
+    // built (yet): windows later in the order exist only once all are created,
+    // so look them up when they are needed, not in a constructor.
+    QWidget* window(const char* name) const;
 };
 
 struct WindowSlot {
     const char* name; // "TForm22"
-    TForm1::Tool tool;
+    std::optional<TForm1::Tool> tool; // the main window's control that opens it, if any
     std::function<std::unique_ptr<QWidget>(WindowContext&)> create; // empty: not built yet
     // Runs before each showing (the about and calendar windows colour themselves).
     std::function<void(QWidget&, WindowContext&)> beforeShow;

@@ -304,6 +304,48 @@ TEST_F(Form1Test, SliderSetsOpacityAndTransparencyCaption) {
     }
 }
 
+TEST_F(Form1Test, TimersRunAsDesignedAndAnimateTheTwoButtonCaptions) {
+    auto form = makeForm();
+    const struct {
+        QTimer* timer;
+        int interval;
+        bool active;
+    } timers[] = {{form->Timer1, 1000, true},
+                  {form->Timer2, 10, false},
+                  {form->Timer3, 20, false},
+                  {form->Timer4, 700, true},
+                  {form->Timer5, 2000, true}};
+    for (const auto& t : timers) {
+        EXPECT_EQ(t.timer->interval(), t.interval) << t.timer->objectName().toStdString();
+        EXPECT_EQ(t.timer->isActive(), t.active) << t.timer->objectName().toStdString();
+    }
+
+    const auto tick = [](QTimer* timer) { ASSERT_TRUE(QMetaObject::invokeMethod(timer, "timeout")); };
+    QPushButton* logButton = form->bitBtn("BitBtn7");
+    const struct {
+        const char* caption;
+        const char* family;
+        bool bold;
+    } looks[] = {{"Log", "Ms Sans Serif", true},
+                 {"Факториал", "Ms tahoma", false},
+                 {"Факториал", "Ms tahoma", false},
+                 {"Log", "Ms Sans Serif", true}};
+    for (const auto& look : looks) {
+        tick(form->Timer4);
+        EXPECT_EQ(logButton->text().toStdString(), look.caption);
+        EXPECT_EQ(logButton->font().family().toStdString(), look.family);
+        EXPECT_EQ(logButton->font().bold(), look.bold) << look.caption;
+    }
+
+    QPushButton* systems = form->bitBtn("BitBtn1");
+    EXPECT_EQ(systems->text().toStdString(), "Урав-й");
+    tick(form->Timer5);
+    EXPECT_EQ(systems->text().toStdString(), "Системы");
+    EXPECT_EQ(form->Timer5->interval(), 700) << "the first change waits 2000 ms, the others 700";
+    tick(form->Timer5);
+    EXPECT_EQ(systems->text().toStdString(), "Урав-й");
+}
+
 TEST_F(Form1Test, ClockCaptionCarriesTheTime) {
     auto form = makeForm();
     host_.clock.time = {2024, 1, 2, 7, 5, 9};
@@ -468,12 +510,29 @@ TEST_F(ToolWindowTest, ToolsNotHandedOverAreDisabledAndHandedOnesOpen) {
     EXPECT_EQ(before, 1);
     EXPECT_FALSE(tool->isVisible());
     EXPECT_EQ(tool->windowModality(), Qt::ApplicationModal);
+
+    auto settings = selfClosingTool();
+    int settingsShown = 0;
+    form->setToolWindow(TForm1::Tool::Settings, settings.get(), [&] { ++settingsShown; });
+    ASSERT_TRUE(form->sSpeedButton1->isEnabled());
+    form->sSpeedButton1->click();
+    EXPECT_EQ(settingsShown, 1);
 }
 
 TEST_F(Form1Test, WindowListHandsEveryBuiltToolToTheMainWindow) {
+    // Every window has its place in the creation order, sub-windows included.
+    std::vector<std::string> order;
+    for (const WindowSlot& slot : windowSlots()) order.emplace_back(slot.name);
+    EXPECT_EQ(order, (std::vector<std::string>{"TForm2",  "TForm3",  "TForm4",  "TForm5",  "TForm6",  "TForm7",
+                                               "TForm8",  "TForm9",  "TForm10", "TForm11", "TForm12", "TForm13",
+                                               "TForm14", "TForm15", "TForm16", "TForm17", "TForm18", "TForm21",
+                                               "TForm22", "TForm23", "TForm19", "TForm24", "TForm25", "TForm26"}));
+
     WindowList windows(host_.host(), DataFolder{folder()});
     for (const WindowSlot& slot : windowSlots()) {
-        EXPECT_EQ(windows.main().hasToolWindow(slot.tool), static_cast<bool>(slot.create)) << slot.name;
+        if (slot.tool) {
+            EXPECT_EQ(windows.main().hasToolWindow(*slot.tool), static_cast<bool>(slot.create)) << slot.name;
+        }
         EXPECT_EQ(windows.window(slot.name) != nullptr, static_cast<bool>(slot.create)) << slot.name;
         if (QWidget* tool = windows.window(slot.name)) {
             EXPECT_FALSE(tool->isVisible()) << "created hidden";
