@@ -217,7 +217,8 @@ void TForm1::buildControls() {
     sSpeedButton1->setIcon(settingsPicture(64));
     sSpeedButton1->setIconSize(QSize(style()->pixelMetric(QStyle::PM_LargeIconSize),
                                      style()->pixelMetric(QStyle::PM_LargeIconSize)));
-    bindTool(sSpeedButton1, Tool::Settings);
+    toolButtons_.emplace(Tool::Settings, sSpeedButton1);
+    connect(sSpeedButton1, &QToolButton::clicked, this, [this] { guarded([this] { Image1Click(); }); });
     head->addWidget(Label13, 1);
     head->addWidget(Image2);
     head->addWidget(sSpeedButton1);
@@ -367,11 +368,17 @@ void TForm1::buildControls() {
     connect(plots, &QPushButton::clicked, this, [this, plots] { popupAt(PopupMenu1, plots); });
     connect(systems, &QPushButton::clicked, this, [this, systems] { popupAt(PopupMenu2, systems); });
 
-    for (const auto& row : quickcalc::rows()) {
-        const quickcalc::Row r = row.row;
-        connect(equals.at(std::string(row.button)), &QPushButton::clicked, this,
-                [this, r] { guarded([&] { runRow(static_cast<int>(r)); }); });
-    }
+    using Handler = void (TForm1::*)();
+    const std::pair<Row, Handler> rowHandlers[] = {
+        {Row::Square, &TForm1::Button1Click},    {Row::Sine, &TForm1::Button3Click},
+        {Row::Cosine, &TForm1::Button4Click},    {Row::Tangent, &TForm1::Button13Click},
+        {Row::Quotient, &TForm1::Button6Click},  {Row::Product, &TForm1::Button7Click},
+        {Row::Sum, &TForm1::Button8Click},       {Row::Difference, &TForm1::Button9Click},
+        {Row::Quadratic, &TForm1::Button10Click},
+    };
+    for (const auto& [row, handler] : rowHandlers)
+        connect(equals.at(std::string(quickcalc::info(row).button)), &QPushButton::clicked, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
 
     auto timer = [this](const char* name, int interval) {
         auto* t = new QTimer(this);
@@ -500,12 +507,18 @@ void TForm1::registerFont() {
 void TForm1::closeEvent(QCloseEvent* event) {
     if (closeDone_) return event->accept();
     if (closing_) return event->ignore(); // already shrinking: that close completes it
+    FormClose();
+    event->accept();
+}
+
+void TForm1::FormClose() {
     closing_ = true;
     guarded([this] {
         closeAnim_ = IniFile(data_.settingsPath()).readByte(user_, ini::kCloseAnim, ini::kCloseAnimDefault);
     });
     if (closeAnim_ == 1 && !Timer2->isActive()) {
         const QSize size = this->size();
+        placeBeforeClose_ = pos();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowFlag(Qt::FramelessWindowHint, true);
@@ -521,7 +534,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
         Timer3->stop();
     }
     closeDone_ = true;
-    event->accept();
 }
 
 void TForm1::Timer3Timer() {
@@ -535,8 +547,11 @@ void TForm1::Timer3Timer() {
         return;
     }
     resize(std::max(closeWidth_, 1), closeHeight_);
-    setMask(QRegion(QRect(QPoint(closeLeft_, closeTop_), QPoint(closeWidth_, closeHeight_)).normalized(),
-                    QRegion::Ellipse));
+    // The ellipse's box runs from the insets up to, not including, the far
+    // corner; once the insets pass the size the corners swap.
+    const QPoint from(std::min(closeLeft_, closeWidth_), std::min(closeTop_, closeHeight_));
+    const QPoint to(std::max(closeLeft_, closeWidth_), std::max(closeTop_, closeHeight_));
+    setMask(QRegion(QRect(from, QSize(to.x() - from.x(), to.y() - from.y())), QRegion::Ellipse));
 }
 
 void TForm1::Delay(int milliseconds) {
@@ -557,8 +572,9 @@ void TForm1::FormDestroy() {
     if (fontId_ >= 0) QFontDatabase::removeApplicationFont(fontId_);
     fontId_ = -1;
     IniFile ini(data_.settingsPath());
-    ini.writeInteger(ini::kPosition, ini::kLeft, x());
-    ini.writeInteger(ini::kPosition, ini::kTop, y());
+    const QPoint place = placeBeforeClose_.value_or(pos());
+    ini.writeInteger(ini::kPosition, ini::kLeft, place.x());
+    ini.writeInteger(ini::kPosition, ini::kTop, place.y());
     for (const char* name : ini::kResultLabels)
         ini.writeString(ini::kTools, name, result(name)->text().toStdString());
     platform::setHidden(data_.settingsPath());
@@ -611,12 +627,24 @@ void TForm1::Button5Click() {
 
 void TForm1::BitBtn3Click() { close(); }
 
+void TForm1::Image1Click() { openTool(Tool::Settings); }
+
 void TForm1::Image2Click() {
     // Whether the viewer starts is not our concern: nothing is reported.
     host_.environment.startDetached("logreader", {});
 }
 
 // ---- quick calculations ----------------------------------------------------------
+
+void TForm1::Button1Click() { runRow(static_cast<int>(Row::Square)); }
+void TForm1::Button3Click() { runRow(static_cast<int>(Row::Sine)); }
+void TForm1::Button4Click() { runRow(static_cast<int>(Row::Cosine)); }
+void TForm1::Button13Click() { runRow(static_cast<int>(Row::Tangent)); }
+void TForm1::Button6Click() { runRow(static_cast<int>(Row::Quotient)); }
+void TForm1::Button7Click() { runRow(static_cast<int>(Row::Product)); }
+void TForm1::Button8Click() { runRow(static_cast<int>(Row::Sum)); }
+void TForm1::Button9Click() { runRow(static_cast<int>(Row::Difference)); }
+void TForm1::Button10Click() { runRow(static_cast<int>(Row::Quadratic)); }
 
 void TForm1::runRow(int rowIndex) {
     const quickcalc::Row row = static_cast<quickcalc::Row>(rowIndex);

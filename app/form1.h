@@ -13,11 +13,13 @@
 #include "core/datafolder.h"
 #include "platform/host.h"
 
+#include <QPoint>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,8 +89,19 @@ public:
 
     // Public for the tests and the window list; the handlers keep their names.
     void FormActivate();
+    // The nine "=" buttons, also run by Enter in a row's last field.
+    void Button1Click();
+    void Button3Click();
+    void Button4Click();
+    void Button13Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
     void Button5Click();
     void BitBtn3Click();
+    void Image1Click(); // sSpeedButton1: the settings window
     void Image2Click();
     void ScrollBar1Change(int position);
 
@@ -113,6 +126,7 @@ private:
     void popupAt(QMenu* menu, QAbstractButton* button);
 
     void FormCreate();
+    void FormClose();
     void FormDestroy();
     void runRow(int row);
     void Timer2Timer();
@@ -171,6 +185,10 @@ private:
     int closeWidth_ = 0, closeHeight_ = 0, closeLeft_ = 0, closeTop_ = 0;
     bool closing_ = false;
     bool closeDone_ = false;
+    // Where the window stood when the close took its border away: dropping the
+    // frame moves the outer corner onto the client area's, and the place kept
+    // for the next start is the framed one.
+    std::optional<QPoint> placeBeforeClose_;
     int fontId_ = -1;
     bool fontTried_ = false;
     std::string lastProtocolFailure_;
