@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     vy::platform::QtHost real;
     const vy::platform::Host host = real.host();
     const vy::DataFolder data =
-        vy::chooseDataFolder(host.environment.programFolder(), QDir::homePath().toStdString());
+        vy::chooseDataFolder(host.environment.programFolder(), vy::userHomeFolder());
 
     const vy::platform::InstanceLock lock(lockFilePath());
     if (lock.state() == vy::platform::InstanceLock::State::HeldElsewhere) {

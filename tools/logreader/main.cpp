@@ -5,7 +5,6 @@
 #include "tools/logreader/logview.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
 
 int main(int argc, char** argv) {
@@ -15,7 +14,7 @@ int main(int argc, char** argv) {
         path = QString::fromLocal8Bit(argv[1]);
     } else {
         const std::string folder = (QCoreApplication::applicationDirPath() + QChar('/')).toStdString();
-        path = QString::fromStdString(vy::chooseDataFolder(folder, QDir::homePath().toStdString()).protocolPath());
+        path = QString::fromStdString(vy::chooseDataFolder(folder, vy::userHomeFolder()).protocolPath());
     }
     vy::logreader::LogView view(path);
     const QFontMetrics metrics(view.font());
