@@ -29,7 +29,9 @@ using vy::test::Outcome;
 long double xFrom(const std::string& line, unsigned char seed)
 {
     static const long double kValues[] = {0, 1, -1, 3, -1.5L, 0.5L, 1e-5L, -2.5e-7L, 1e20L, -1e300L, 7.0L / 3,
-                                          2147483647.0L, 1e400L, -10, 9.99999L, 0.1L};
+                                          2147483647.0L, 1e400L, -10, 9.99999L, 0.1L,
+                                          // below the double range: they read back as (negative) zero
+                                          -1e-4000L, 1e-4940L, -0x1p-16445L};
     std::string text = line;
     for (char& c : text)
         if (c == '.')
