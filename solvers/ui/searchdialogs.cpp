@@ -17,6 +17,12 @@ void QtSearchDialogs::open(const SearchDialog& dialog, std::function<void(Dialog
     auto* box = new QMessageBox(question ? QMessageBox::Question : QMessageBox::Critical,
                                 QString::fromStdString(dialog.caption), platform::messageText(dialog.text), buttons,
                                 owner_);
+    if (question) {
+        // The buttons as a Russian system labels them.
+        box->button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box->button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+        box->button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    }
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     QObject::connect(box, &QMessageBox::finished, box, [box, done = std::move(done)](int) {

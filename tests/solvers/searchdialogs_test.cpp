@@ -53,11 +53,17 @@ protected:
 
 TEST_F(SearchDialogsTest, QuestionOffersYesNoCancelAndReturnsThePressedOne)
 {
-    for (auto [button, expected] : {std::pair{QMessageBox::Yes, DialogReply::Yes},
-                                    std::pair{QMessageBox::No, DialogReply::No},
-                                    std::pair{QMessageBox::Cancel, DialogReply::Cancel}}) {
+    const struct {
+        QMessageBox::StandardButton button;
+        const char* text;
+        DialogReply expected;
+    } rows[] = {{QMessageBox::Yes, "Да", DialogReply::Yes},
+                {QMessageBox::No, "Нет", DialogReply::No},
+                {QMessageBox::Cancel, "Отмена", DialogReply::Cancel}};
+    for (const auto& [button, text, expected] : rows) {
         reply.reset();
         open(SearchDialog::Kind::Question);
+        EXPECT_EQ(box()->button(button)->text(), text);
         EXPECT_EQ(box()->windowTitle(), "Заголовок");
         EXPECT_EQ(box()->text(), "Первая строка\nвторая");
         EXPECT_EQ(box()->icon(), QMessageBox::Question);
