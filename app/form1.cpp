@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -685,7 +686,11 @@ void TForm1::runRow(int rowIndex) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
-        guarded([this] { Image2Click(); });
+        // A click is the left button let go over the picture; the right button,
+        // or dragging off the picture before letting go, starts nothing.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && Image2->rect().contains(mouse->position().toPoint()))
+            guarded([this] { Image2Click(); });
         return true;
     }
     if (event->type() == QEvent::KeyPress) {

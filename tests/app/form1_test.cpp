@@ -356,6 +356,8 @@ TEST_F(Form1Test, ClockCaptionCarriesTheTime) {
 TEST_F(Form1Test, LogPictureStartsTheViewerAndAFailedStartShowsNothing) {
     auto form = showForm();
     host_.environment.launchSucceeds = false;
+    QTest::mouseClick(form->Image2, Qt::RightButton);
+    EXPECT_TRUE(host_.environment.launches.empty()) << "only the left button clicks";
     QTest::mouseClick(form->Image2, Qt::LeftButton);
     ASSERT_EQ(host_.environment.launches.size(), 1u);
     EXPECT_EQ(host_.environment.launches[0].program, "logreader");
