@@ -520,6 +520,8 @@ void TForm1::FormClose() {
     if (closeAnim_ == 1 && !Timer2->isActive()) {
         const QSize size = this->size();
         placeBeforeClose_ = pos();
+        // The controls stay where they are while the window shrinks around them.
+        layout()->setEnabled(false);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowFlag(Qt::FramelessWindowHint, true);

@@ -424,11 +424,15 @@ TEST_F(Form1Test, CloseShrinksWhenCloseanimIsMissingButNotDuringTheFadeIn) {
     writeFile("Вычислица.ini", "[tester]\r\nopenanim=0\r\n");
     {
         auto form = showForm();
+        const QRect field = form->edit("Edit14")->geometry();
+        const int height = form->height();
         QElapsedTimer clock;
         clock.start();
         form->close();
         EXPECT_GE(clock.elapsed(), 1000) << "the shrink runs";
         EXPECT_FALSE(form->isVisible());
+        EXPECT_LT(form->height(), height - 60) << "shrinks by 3 pixels every 20 ms";
+        EXPECT_EQ(form->edit("Edit14")->geometry(), field) << "the controls stay put while it shrinks";
     }
     writeFile("Вычислица.ini", "");
     auto fading = showForm();
