@@ -186,12 +186,12 @@ QPushButton* TForm1::makeToolButton(const char* name, const char* caption, const
 
 void TForm1::bindTool(QAbstractButton* button, Tool tool) {
     toolButtons_.emplace(tool, button);
-    connect(button, &QAbstractButton::clicked, this, [this, tool] { openTool(tool); });
+    connect(button, &QAbstractButton::clicked, this, [this, tool] { guarded([this, tool] { openTool(tool); }); });
 }
 
 void TForm1::bindTool(QAction* item, Tool tool) {
     toolItems_.emplace(tool, item);
-    connect(item, &QAction::triggered, this, [this, tool] { openTool(tool); });
+    connect(item, &QAction::triggered, this, [this, tool] { guarded([this, tool] { openTool(tool); }); });
 }
 
 void TForm1::buildControls() {
@@ -366,8 +366,9 @@ void TForm1::buildControls() {
     n5->setObjectName("n5");
     bindTool(N341, Tool::Systems34);
     bindTool(n5, Tool::SystemsN);
-    connect(plots, &QPushButton::clicked, this, [this, plots] { popupAt(PopupMenu1, plots); });
-    connect(systems, &QPushButton::clicked, this, [this, systems] { popupAt(PopupMenu2, systems); });
+    connect(plots, &QPushButton::clicked, this, [this, plots] { guarded([&] { popupAt(PopupMenu1, plots); }); });
+    connect(systems, &QPushButton::clicked, this,
+            [this, systems] { guarded([&] { popupAt(PopupMenu2, systems); }); });
 
     using Handler = void (TForm1::*)();
     const std::pair<Row, Handler> rowHandlers[] = {

@@ -525,6 +525,17 @@ TEST_F(ToolWindowTest, ToolsNotHandedOverAreDisabledAndHandedOnesOpen) {
     EXPECT_EQ(settingsShown, 1);
 }
 
+TEST_F(ToolWindowTest, AFailureBeforeAToolShowsReachesTheGeneralErrorBox) {
+    auto form = showForm();
+    auto tool = selfClosingTool();
+    form->setToolWindow(TForm1::Tool::About, tool.get(), [] { throw std::runtime_error("File access denied"); });
+    form->Button11->click();
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    EXPECT_EQ(host_.presenter.shown[0].kind, K::GeneralError);
+    EXPECT_EQ(host_.presenter.shown[0].text, "File access denied.");
+    EXPECT_FALSE(tool->isVisible());
+}
+
 TEST_F(Form1Test, WindowListHandsEveryBuiltToolToTheMainWindow) {
     // Every window has its place in the creation order, sub-windows included.
     std::vector<std::string> order;
