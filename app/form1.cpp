@@ -134,7 +134,7 @@ TForm1::TForm1(platform::Host host, DataFolder data, QWidget* parent)
     buildControls();
     activation_ = new platform::ActivationRule(this);
     connect(activation_, &platform::ActivationRule::activated, this, [this] {
-        if (!closing_) FormActivate();
+        if (!closing_) guarded([this] { FormActivate(); });
     });
     guarded([this] { FormCreate(); });
 }
