@@ -58,6 +58,7 @@ const Case kCases[] = {
     {"2pi", 0, "23,1415926535898"}, // read as 23,14159265358979
     {"|x-3|", 1, "2"},
     {"||x|-1|", 0, "fail"},
+    {"|x", -2, "2"}, // a bar without its partner: abs( closed at the end
     {"sin(x", 1, "0,841470984807897"},
     {"sin((x", 1, "0,841470984807897"},
     // Runs of digits and x are one number, whatever x looks like as text.
@@ -80,6 +81,8 @@ const Case kCases[] = {
     {"2(3)^2", 0, "11"},
     {"sinln5", 0, "0,99925350682348"},
     {"lnsin5", 0, "fail"},
+    {"lnexp2", 0, "2"}, // exp is looked for last, so it goes first
+    {"expln2", 0, "fail"},
     {"1/3*3", 0, "0,999999999999999"},
     {"--+-5", 0, "-5"},
     // Failures.
@@ -111,6 +114,8 @@ const Case kCases[] = {
     {"(-8)^(1/3)", 0, "fail"},
     {"(-8)^3", 0, "-512"},
     {"0^(-1)", 0, "fail"},
+    {"0,000001^(-1)", 0, "fail"}, // a base below the limit, not only 0
+    {"0,00001^(-1)", 0, "100000"},
     {"0^0", 0, "1"},
     {"0^2", 0, "0"},
     {"2^(-2)", 0, "0,25"},
@@ -128,6 +133,8 @@ const Case kCases[] = {
     {"2^2147483647", 0, "!Floating point overflow"},
     {"0,5^(-100000)", 0, "!Floating point overflow"},
     {"(-8)^(3,000001)", 0, "!Invalid floating point operation"},
+    // Past the largest whole exponent the logarithm is taken, of a negative base too.
+    {"(-1)^2147483648", 0, "!Invalid floating point operation"},
     // The first thing to go wrong decides.
     {"lg(0)+1,2,3", 0, "!Floating point division by zero"},
     {"y+lg(0)", 0, "!Floating point division by zero"},
