@@ -30,6 +30,7 @@ enum class OpKind : unsigned char {
     RoundTrip,  // a stage result read back from its number text
     ReRead,     // the same for a value that already went through its number text
     Func,
+    RoundedFunc, // Func read back from its number text at once (numround.h)
     Pow,
     Mul,
     Div,
@@ -540,6 +541,12 @@ CompiledFormula::CompiledFormula(const std::string& prepared) : impl_(std::make_
     }
     Recorder recorder(impl_->program, sources);
     recorder.finish(recorder.evaluate(std::move(items), 0));
+    for (Op& op : impl_->program.ops) {
+        if (op.kind == OpKind::Func && op.readBack == ReadBack::RoundTrip) {
+            op.kind = OpKind::RoundedFunc;
+            op.readBack = ReadBack::None;
+        }
+    }
 }
 
 CompiledFormula::~CompiledFormula() = default;
@@ -600,6 +607,10 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
             break;
         case OpKind::Func:
             if (!formula::applyFunction(static_cast<Function>(op.arg), in(op.a), r))
+                return false;
+            break;
+        case OpKind::RoundedFunc:
+            if (!formula::roundedFunction(static_cast<Function>(op.arg), in(op.a), r))
                 return false;
             break;
         case OpKind::Pow:

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -33,6 +34,36 @@ TEST(ExtMath, WithinFourUlpsOfTheLibrary)
         const long double e = static_cast<long double>(unit(rng)) * 11000;
         ASSERT_LE(ulpsApart(extExp(e), std::exp(e)), 4) << static_cast<double>(e);
     }
+}
+
+// The stand-ins may replace the functions before a 15-digit rounding only if
+// they stay within 2^-56 of them; hold them to 2^-59, well inside.
+TEST(ExtMath, StandInsStayCloseToTheFunctions)
+{
+    auto relative = [](long double got, long double want) { return std::fabs(got - want) / std::fabs(want); };
+    std::mt19937_64 rng(5);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    long double worst[3] = {0, 0, 0};
+    for (int i = 0; i < 300000; ++i) {
+        const long double x = static_cast<long double>(unit(rng)) * std::pow(10.0L, static_cast<int>(rng() % 14) - 5) +
+                              static_cast<long double>(unit(rng)) * 1e-14L;
+        long double q = 0;
+        ASSERT_TRUE(quickSin(x, q));
+        if (extSin(x) != 0)
+            worst[0] = std::max(worst[0], relative(q, extSin(x)));
+        ASSERT_TRUE(quickCos(x, q));
+        worst[1] = std::max(worst[1], relative(q, extCos(x)));
+        const long double positive = std::ldexp(std::fabs(static_cast<long double>(unit(rng))) + 0.5L,
+                                                static_cast<int>(rng() % 33) - 16);
+        if (quickSqrt(positive, q))
+            worst[2] = std::max(worst[2], relative(q, extExp(extLn(positive) / 2)));
+    }
+    for (long double w : worst)
+        EXPECT_LT(w, 0x1p-59L);
+    long double q = 0;
+    EXPECT_FALSE(quickSin(1e30L, q));
+    EXPECT_FALSE(quickSqrt(0, q));
+    EXPECT_FALSE(quickSqrt(1e10L, q));
 }
 
 TEST(ExtMath, EdgesOfTheRanges)

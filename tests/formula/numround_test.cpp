@@ -2,7 +2,9 @@
 // reference conversions of core/numtext.h.
 #include "formula/numround.h"
 
+#include "core/floatfail.h"
 #include "core/numtext.h"
+#include "formula/arith.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +91,65 @@ TEST(NumberRound, RoundTripAndNumberTextEqualTheReference)
 {
     for (long double v : probeValues())
         ASSERT_NO_FATAL_FAILURE(expectRoundTrip(v));
+}
+
+// A function read back at once, against the two steps done in turn, with the
+// stand-ins' values placed on and beside 15-digit midpoints, where they must
+// give way to the function itself.
+TEST(NumberRound, RoundedFunctionEqualsFunctionThenRoundTrip)
+{
+    std::mt19937_64 rng(11);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    std::uniform_int_distribution<std::uint64_t> digits(100000000000000ull, 999999999999999ull);
+    std::vector<long double> arguments = {0.0L, -0.0L, 1e-300L, 0x1p-16L, 0x1p16L, 1e9L, 0x1p30L, 1e30L, -1e30L};
+    for (int i = 0; i < 100000; ++i) {
+        arguments.push_back(static_cast<long double>(unit(rng)) * std::pow(10.0L, static_cast<int>(rng() % 14) - 5));
+        arguments.push_back(-10.0L + static_cast<long double>(rng() % 2000001) * 0.00001L);
+    }
+    std::vector<long double> sqrtArguments = arguments;
+    std::vector<long double> sinArguments = arguments;
+    std::vector<long double> cosArguments = arguments;
+    for (int i = 0; i < 20000; ++i) {
+        // A 16-digit midpoint in (0,1; 1) and a little either side of it.
+        const long double mid = (static_cast<long double>(digits(rng)) * 10 + 5) * 1e-16L;
+        for (long double m : {mid, mid * (1 + 0x1p-60L), mid * (1 - 0x1p-60L), mid * (1 + 0x1p-54L)}) {
+            sinArguments.push_back(std::asin(m));
+            cosArguments.push_back(-std::acos(m));
+            sqrtArguments.push_back(m * m * 100);
+        }
+    }
+    const struct {
+        Function f;
+        const std::vector<long double>& values;
+    } cases[] = {{Function::Sin, sinArguments}, {Function::Cos, cosArguments}, {Function::Sqrt, sqrtArguments},
+                 {Function::Ln, arguments},     {Function::Lg, arguments},     {Function::Exp, arguments}};
+    for (const auto& c : cases) {
+        for (long double v : c.values) {
+            long double expected = 0;
+            bool expectedOk = false;
+            FloatFailure::Kind expectedError{};
+            bool expectedThrow = false;
+            try {
+                long double exact = 0;
+                expectedOk = applyFunction(c.f, v, exact) && roundTrip(exact, expected);
+            } catch (const FloatFailure& failure) {
+                expectedThrow = true;
+                expectedError = failure.kind();
+            }
+            long double got = 0;
+            try {
+                const bool ok = roundedFunction(c.f, v, got);
+                ASSERT_FALSE(expectedThrow) << kFunctionNames[static_cast<int>(c.f)] << " " << FloatToStr(v);
+                ASSERT_EQ(ok, expectedOk) << kFunctionNames[static_cast<int>(c.f)] << " " << FloatToStr(v);
+                if (ok) {
+                    ASSERT_TRUE(sameBits(got, expected)) << kFunctionNames[static_cast<int>(c.f)] << " " << FloatToStr(v);
+                }
+            } catch (const FloatFailure& failure) {
+                ASSERT_TRUE(expectedThrow) << kFunctionNames[static_cast<int>(c.f)] << " " << FloatToStr(v);
+                ASSERT_EQ(failure.kind(), expectedError);
+            }
+        }
+    }
 }
 
 void expectRead(const std::string& text)
