@@ -7,6 +7,9 @@
 #include "platform/qt/presenter.h"
 
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStandardPaths>
 #include <QSocketNotifier>
 
@@ -55,6 +58,12 @@ void closeOnTermination(QWidget& window) {
 
 int main(int argc, char** argv) {
     vy::platform::Application app(argc, argv);
+    // Qt's own texts (standard buttons, the fields' context menu) in Russian, like
+    // the rest of the program; without the translation they stay in English.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     vy::platform::QtHost real;
     const vy::platform::Host host = real.host();
     const vy::DataFolder data =
