@@ -15,6 +15,7 @@
 #include "formula/numround.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -32,6 +33,7 @@ enum class OpKind : unsigned char {
     Func,
     RoundedFunc, // Func read back from its number text at once (numround.h)
     Pow,
+    PowWhole, // a known whole exponent of 1 .. kMultiplyLimit, kept in b
     Mul,
     Div,
     Sum,        // stage E: 0, then each term added or taken away in turn
@@ -235,7 +237,7 @@ private:
     // except these: a power, "exp" and "lg" of 0.
     static bool mayRaise(const Op& op)
     {
-        return op.kind == OpKind::Pow || op.kind == OpKind::Throw ||
+        return op.kind == OpKind::Pow || op.kind == OpKind::PowWhole || op.kind == OpKind::Throw ||
                (op.kind == OpKind::Func && (static_cast<Function>(op.arg) == Function::Exp ||
                                             static_cast<Function>(op.arg) == Function::Lg));
     }
@@ -389,6 +391,20 @@ private:
         s[op - 1] = resultItem(result);
     }
 
+    // The size of a known whole exponent that formula::power takes by repeated
+    // multiplication, else 0: the conversion to an integer need not be made at
+    // every point.
+    int wholeExponent(int node) const
+    {
+        if (!constant(node))
+            return 0;
+        const long double e = valueOf(node);
+        if (!(e >= 1 && e <= formula::kMultiplyLimit))
+            return 0;
+        const auto n = static_cast<std::uint32_t>(e);
+        return static_cast<long double>(n) == e ? static_cast<int>(n) : 0;
+    }
+
     bool powers(Text& s)
     {
         for (std::size_t op = findChar(s, '^'); op != npos; op = findChar(s, '^')) {
@@ -396,10 +412,13 @@ private:
             int exponent = -1;
             if (!operands(s, op, base, exponent))
                 return false;
-            const int result =
-                constant(base) && constant(exponent)
-                    ? fold([&](long double& v) { return formula::power(valueOf(base), valueOf(exponent), v); })
-                    : operation(OpKind::Pow, 0, base, exponent);
+            int result = -1;
+            if (constant(base) && constant(exponent))
+                result = fold([&](long double& v) { return formula::power(valueOf(base), valueOf(exponent), v); });
+            else if (const int n = wholeExponent(exponent); n > 0)
+                result = operation(OpKind::PowWhole, 0, base, n);
+            else
+                result = operation(OpKind::Pow, 0, base, exponent);
             if (result < 0)
                 return false;
             replaceOperation(s, op, result);
@@ -585,7 +604,7 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
     int lastSlot = -1;
     auto in = [&](int s) { return s == lastSlot ? last : slot[s]; };
     for (const Op& op : impl.ops) {
-        long double r = 0;
+        long double r;
         switch (op.kind) {
         case OpKind::CheckX:
             if (!xReadable)
@@ -617,6 +636,12 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
             if (!formula::power(in(op.a), in(op.b), r))
                 return false;
             break;
+        case OpKind::PowWhole: {
+            // formula::power for such an exponent
+            const long double base = in(op.a);
+            r = base == 0 ? 0.0L : formula::finite(formula::repeatedProduct(base, static_cast<std::uint32_t>(op.b)));
+            break;
+        }
         case OpKind::Mul:
             r = formula::multiply(in(op.a), in(op.b));
             break;
@@ -625,6 +650,7 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
                 return false;
             break;
         case OpKind::Sum: {
+            r = 0.0L;
             const Term* term = impl.terms.data() + op.a;
             for (const Term* end = term + op.b; term != end; ++term)
                 r = term->negative ? r - in(term->slot) : r + in(term->slot);

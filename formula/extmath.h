@@ -42,6 +42,14 @@ inline long double scale2(long double m, long double n)
     asm("fscale" : "+t"(m) : "u"(n));
     return m;
 }
+// A whole value as an integer, without the change of rounding mode that a
+// C++ conversion (truncating) costs on the x87.
+inline long long whole(long double n)
+{
+    long long result;
+    asm("fistpll %0" : "=m"(result) : "t"(n) : "st");
+    return result;
+}
 // Correctly rounded, as IEEE requires.
 inline long double root(long double x)
 {
@@ -55,6 +63,7 @@ inline long double ylog2x(long double y, long double x) { return y * std::log2(x
 inline long double exp2m1(long double t) { return std::exp2(t) - 1; }
 inline long double scale2(long double m, long double n) { return std::ldexp(m, static_cast<int>(n)); }
 inline long double root(long double x) { return std::sqrt(x); }
+inline long long whole(long double n) { return static_cast<long long>(n); }
 #endif
 
 inline constexpr long double kRound = 0x1.8p63L; // added and taken away: rounds to a whole number
@@ -72,7 +81,7 @@ inline int reduce(long double x, long double& r)
 {
     const long double n = (x * kTwoOverPi + kRound) - kRound;
     r = ((x - n * kHalfPi1) - n * kHalfPi2) - n * kHalfPi3;
-    return static_cast<int>(static_cast<long long>(n) & 3);
+    return static_cast<int>(whole(n) & 3);
 }
 
 inline constexpr long double kLn2 = 0xb17217f7d1cf79acp-64L;

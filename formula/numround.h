@@ -88,12 +88,14 @@ namespace detail {
 // given margin of it round to the same 15-digit decimal.
 inline bool quickRoundTrip(long double v, long double& out, long double limit)
 {
-    const long double a = v < 0 ? -v : v;
+    const long double a = __builtin_fabsl(v);
     long double digits = 0;
     int k = 0;
     if (a != 0 && nearest15(a, digits, k, limit)) {
-        const long double r = scale(digits, -k);
-        out = v < 0 ? -r : r;
+        // The sign goes on the power of ten, loaded off the chain of dependent operations.
+        const long double p = k >= 0 ? kPow10[k] : kPow10[-k];
+        const long double sp = v < 0 ? -p : p;
+        out = k >= 0 ? digits / sp : digits * sp;
         return true;
     }
     return false;
