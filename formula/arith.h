@@ -123,13 +123,19 @@ inline long double quotient(long double a, long double b)
     return false;
 }
 
+// base^n for a whole n from 1 to kMultiplyLimit, by repeated multiplication.
+inline long double smallWholePower(long double base, std::uint32_t n)
+{
+    return base == 0 ? 0.0L : finite(repeatedProduct(base, n));
+}
+
 // A small whole positive exponent, the common case, here; the rest in arith.cpp.
 inline bool power(long double base, long double exponent, long double& out)
 {
     if (exponent >= 1 && exponent <= kMultiplyLimit) {
         const auto n = static_cast<std::uint32_t>(exponent);
         if (static_cast<long double>(n) == exponent) {
-            out = base == 0 ? 0.0L : finite(repeatedProduct(base, n));
+            out = smallWholePower(base, n);
             return true;
         }
     }

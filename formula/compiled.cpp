@@ -636,12 +636,9 @@ bool CompiledFormula::evaluate(long double x, long double& value) const
             if (!formula::power(in(op.a), in(op.b), r))
                 return false;
             break;
-        case OpKind::PowWhole: {
-            // formula::power for such an exponent
-            const long double base = in(op.a);
-            r = base == 0 ? 0.0L : formula::finite(formula::repeatedProduct(base, static_cast<std::uint32_t>(op.b)));
+        case OpKind::PowWhole:
+            r = formula::smallWholePower(in(op.a), static_cast<std::uint32_t>(op.b));
             break;
-        }
         case OpKind::Mul:
             r = formula::multiply(in(op.a), in(op.b));
             break;
