@@ -148,4 +148,18 @@ std::string factorialText(std::uint32_t n, const ProgressHook& progress)
     return text;
 }
 
+std::string numberHint(std::string_view digits)
+{
+    const std::string_view shown = digits.substr(0, kHintDigits);
+    std::string hint;
+    for (std::size_t at = 0; at < shown.size(); at += kHintLineDigits) {
+        if (at > 0)
+            hint += '\r';
+        hint += shown.substr(at, kHintLineDigits);
+    }
+    if (shown.size() < digits.size())
+        hint += "…\rВсего цифр: " + std::to_string(digits.size());
+    return hint;
+}
+
 } // namespace vy::calc

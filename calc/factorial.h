@@ -13,6 +13,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace vy::calc {
 
@@ -37,5 +38,13 @@ using ProgressHook = std::function<void(double percent)>;
 
 // N! in decimal digits ("1" for 0 and 1). Above kFactorialLimit: FactorialTooLarge.
 std::string factorialText(std::uint32_t n, const ProgressHook& progress = {});
+
+// The hint of a long number: its digits in lines of kHintLineDigits (broken by
+// a carriage return, as every message of the program), whole up
+// to kHintDigits digits; a longer number is cut there with an ellipsis and a
+// last line "Всего цифр: " + its length.
+inline constexpr std::size_t kHintLineDigits = 80;
+inline constexpr std::size_t kHintDigits = 5 * kHintLineDigits;
+std::string numberHint(std::string_view digits);
 
 } // namespace vy::calc

@@ -148,6 +148,19 @@ TEST(FastFactorial, BeyondTheLimitIsRefused) {
     EXPECT_THROW(vy::calc::factorialText(vy::calc::kFactorialLimit + 1), vy::calc::FactorialTooLarge);
 }
 
+TEST(NumberHint, WholeInLinesUpToTheCutThenAnEllipsisAndTheCount) {
+    EXPECT_EQ(vy::calc::numberHint("2432902008176640000"), "2432902008176640000");
+    const std::string f100 = vy::calc::factorialText(100); // 158 digits: two lines
+    EXPECT_EQ(vy::calc::numberHint(f100), f100.substr(0, 80) + "\r" + f100.substr(80));
+    const std::string exact(vy::calc::kHintDigits, '7');
+    EXPECT_EQ(vy::calc::numberHint(exact).find("…"), std::string::npos);
+    const std::string f1000 = vy::calc::factorialText(1000);
+    std::string expected;
+    for (int line = 0; line < 5; ++line)
+        expected += (line ? "\r" : "") + f1000.substr(80 * line, 80);
+    EXPECT_EQ(vy::calc::numberHint(f1000), expected + "…\rВсего цифр: 2568");
+}
+
 TEST(FastFactorial, AHookThatThrowsAbandonsTheWork) {
     struct Cancelled {};
     int calls = 0;
