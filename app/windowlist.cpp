@@ -1,4 +1,6 @@
 #include "app/windowlist.h"
+#include "calc/ui/form10.h"
+#include "calc/ui/form8.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 
@@ -22,9 +24,9 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression, {}, {}},
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt, {}, {}},
-        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
+        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, make<TForm8>, {}},
         {"TForm9", "percentages", Tool::Percentages, {}, {}},
-        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},
+        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
         {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
         {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},

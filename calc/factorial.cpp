@@ -73,6 +73,11 @@ private:
 
 } // namespace
 
+std::string factorialLimitText()
+{
+    return "Факториал вычисляется для чисел не больше " + std::to_string(kFactorialLimit);
+}
+
 FactorialTooLarge::FactorialTooLarge(std::uint32_t n)
     : std::length_error("factorial of " + std::to_string(n) + " is beyond the limit of " +
                         std::to_string(kFactorialLimit)),

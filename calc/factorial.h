@@ -22,6 +22,9 @@ namespace vy::calc {
 // twelve times the memory, and gives a text no window can usefully show.
 inline constexpr std::uint32_t kFactorialLimit = 1000000;
 
+// What a window says when N is above the limit.
+std::string factorialLimitText();
+
 class FactorialTooLarge : public std::length_error {
 public:
     explicit FactorialTooLarge(std::uint32_t n);
