@@ -18,8 +18,8 @@
 namespace vy::calc {
 
 // The largest N computed: 1000000! has 5565709 digits and takes well under a
-// second; each further factor of ten costs some fifteen times as long and
-// twelve times the memory, and gives a text no window can usefully show.
+// second; ten times more would be 65 million digits, a text no window can
+// usefully show.
 inline constexpr std::uint32_t kFactorialLimit = 1000000;
 
 // What a window says when N is above the limit.

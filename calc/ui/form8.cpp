@@ -39,14 +39,18 @@ void TForm8::buildControls()
     Label2->setTextFormat(Qt::PlainText);
 
     GroupBox4 = place<QGroupBox>(this, "GroupBox4", {252, 2, 112, 90});
-    Label5 = place<QLabel>(GroupBox4, "Label5", {6, 10, 100, 46},
+    Label5 = place<QLabel>(GroupBox4, "Label5", {6, 6, 100, 54},
                            QStringLiteral("Разложить на простые множители число:"));
     Label5->setWordWrap(true);
     Edit4 = place<QLineEdit>(GroupBox4, "Edit4", {6, 60, 100, 21}, QStringLiteral("1"));
     BitBtn2 = place<QPushButton>(this, "BitBtn2", {258, 104, 100, 26}, QStringLiteral("Разложить"));
 
-    // Fixed size: a column longer or wider than this is cut off.
+    // Fixed size: a column longer or wider than this is cut off. The small
+    // font fits a four-digit line such as "1000 | 2" in its width.
     Label4 = place<QLabel>(this, "Label4", {368, 7, 49, 129});
+    QFont column = Label4->font();
+    column.setPixelSize(11);
+    Label4->setFont(column);
     Label4->setWordWrap(true);
     Label4->setTextFormat(Qt::PlainText);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
