@@ -7,10 +7,6 @@
 #include <array>
 #include <stdexcept>
 
-#ifdef VY_CALC_AVX2
-#include <immintrin.h>
-#endif
-
 namespace vy::calc::longdec {
 
 namespace {

@@ -9,9 +9,6 @@
 #include <stdexcept>
 #include <vector>
 
-#ifdef VY_CALC_AVX2
-#include <immintrin.h>
-#endif
 
 namespace vy::calc::ntt {
 
@@ -295,25 +292,18 @@ VY_AVX2 inline void transpose8(__m256i r[8])
     }
 }
 
-VY_AVX2 void vforwardStage(u32* a, std::size_t len, u32 w, const VecModulus& m)
+// One stage, forward or inverse, on a block of 2 * len elements with twiddle w.
+template <bool Forward>
+VY_AVX2 void vstage(u32* a, std::size_t len, u32 w, const VecModulus& m)
 {
     const __m256i wv = _mm256_set1_epi32(static_cast<int>(w));
     u32* hi = a + len;
     for (std::size_t j = 0; j < len; j += 8) {
         __m256i x = vload(a + j), y = vload(hi + j);
-        vforward(x, y, wv, m);
-        vstore(a + j, x);
-        vstore(hi + j, y);
-    }
-}
-
-VY_AVX2 void vinverseStage(u32* a, std::size_t len, u32 w, const VecModulus& m)
-{
-    const __m256i wv = _mm256_set1_epi32(static_cast<int>(w));
-    u32* hi = a + len;
-    for (std::size_t j = 0; j < len; j += 8) {
-        __m256i x = vload(a + j), y = vload(hi + j);
-        vinverse(x, y, wv, m);
+        if constexpr (Forward)
+            vforward(x, y, wv, m);
+        else
+            vinverse(x, y, wv, m);
         vstore(a + j, x);
         vstore(hi + j, y);
     }
@@ -391,7 +381,7 @@ VY_AVX2 void vforwardBlock(u32* a, std::size_t size, std::size_t k, const Twiddl
         return;
     }
     const std::size_t half = size / 2;
-    vforwardStage(a, half, t.w[k], m);
+    vstage<true>(a, half, t.w[k], m);
     vforwardBlock(a, half, 2 * k, t, m);
     vforwardBlock(a + half, half, 2 * k + 1, t, m);
 }
@@ -405,7 +395,7 @@ VY_AVX2 void vinverseBlock(u32* a, std::size_t size, std::size_t k, const Twiddl
     const std::size_t half = size / 2;
     vinverseBlock(a, half, 2 * k, t, m);
     vinverseBlock(a + half, half, 2 * k + 1, t, m);
-    vinverseStage(a, half, t.iw[k], m);
+    vstage<false>(a, half, t.iw[k], m);
 }
 
 VY_AVX2 void vload(u32* f, std::size_t n, const u32* a, std::size_t la, const VecModulus& m)

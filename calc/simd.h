@@ -4,6 +4,10 @@
 // program for the baseline, so one binary serves every x86-64 machine.
 #include <atomic>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace vy::calc {
 
 // Tests switch the kernels off to check the plain code against them; nothing

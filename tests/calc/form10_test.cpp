@@ -2,12 +2,13 @@
 
 #include "calc/factorial.h"
 #include "calc/ui/longnumberfield.h"
-#include "core/inifile.h"
 #include "tests/support/windowtest.h"
 
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
+
+#include <memory>
 
 namespace vy::test {
 namespace {
@@ -99,9 +100,7 @@ TEST_F(Form10Test, BadBasesInABoxAfterTheStopSound)
         host_.journal.clear();
         EXPECT_EQ(logarithm(row.number, row.base), "") << row.base;
         EXPECT_EQ(groupHint(), "Log числа 8 по основанию 2 равен: 3") << "the hint stays";
-        ASSERT_EQ(host_.presenter.shown.size(), 1u);
-        EXPECT_EQ(host_.presenter.shown[0].kind, Shown::Kind::Information);
-        EXPECT_EQ(host_.presenter.shown[0].text, row.text);
+        expectShown(host_.presenter, 1, Shown::Kind::Information, row.text);
         EXPECT_EQ(host_.journal.front(), "sound:criticalStop");
     }
 }
@@ -114,9 +113,7 @@ TEST_F(Form10Test, BalloonChosenInTheSettingsCountsAtTheNextPress)
     useBalloons();
     host_.journal.clear();
     logarithm("8", "0");
-    ASSERT_EQ(host_.presenter.shown.size(), 2u);
-    EXPECT_EQ(host_.presenter.shown[1].kind, Shown::Kind::Balloon);
-    EXPECT_EQ(host_.presenter.shown[1].text, kBase + "0");
+    expectShown(host_.presenter, 2, Shown::Kind::Balloon, kBase + "0");
     EXPECT_TRUE(host_.journal.size() == 1) << "a balloon comes without a sound";
     logarithm("8", "-2");
     EXPECT_EQ(host_.presenter.shown.back().text, kBase + "-2");
@@ -126,9 +123,7 @@ TEST_F(Form10Test, TextThatIsNotANumberGoesToTheGeneralErrorBox)
 {
     EXPECT_EQ(logarithm("8", "2"), "3");
     EXPECT_EQ(logarithm("8", ""), "") << "the label was emptied first";
-    ASSERT_EQ(host_.presenter.shown.size(), 1u);
-    EXPECT_EQ(host_.presenter.shown[0].kind, Shown::Kind::GeneralError);
-    EXPECT_EQ(host_.presenter.shown[0].text, "'' is not a valid floating point value.");
+    expectShown(host_.presenter, 1, Shown::Kind::GeneralError, "'' is not a valid floating point value.");
 }
 
 TEST_F(Form10Test, FactorialDigitsAndHint)
@@ -152,13 +147,9 @@ TEST_F(Form10Test, FactorialAboveTheLimitIsRefusedWithAMessage)
     factorial("20");
     const std::string above = std::to_string(calc::kFactorialLimit + 1);
     EXPECT_EQ(factorial(above.c_str()), "2432902008176640000") << "the answer stays";
-    ASSERT_EQ(host_.presenter.shown.size(), 1u);
-    EXPECT_EQ(host_.presenter.shown[0].kind, Shown::Kind::Information);
-    EXPECT_EQ(host_.presenter.shown[0].text, "Факториал вычисляется для чисел не больше 1000000");
+    expectShown(host_.presenter, 1, Shown::Kind::Information, "Факториал вычисляется для чисел не больше 1000000");
     factorial("2147483648");
-    ASSERT_EQ(host_.presenter.shown.size(), 2u);
-    EXPECT_EQ(host_.presenter.shown[1].kind, Shown::Kind::GeneralError);
-    EXPECT_EQ(host_.presenter.shown[1].text, "'2147483648' is not a valid integer value.");
+    expectShown(host_.presenter, 2, Shown::Kind::GeneralError, "'2147483648' is not a valid integer value.");
 }
 
 TEST_F(Form10Test, LongFactorialShowsItsProgressAndStaysResponsive)
@@ -246,13 +237,8 @@ TEST_F(Form10Test, AnswerFieldTakesTheWindowColourOnActivation)
 
 TEST_F(Form10Test, PlaceIsReadAtCreationAndWrittenOnClose)
 {
-    form.move(61, 72);
-    form.close();
-    const IniFile ini(path("Вычислица.ini"));
-    EXPECT_EQ(ini.readInteger("position Form10(LOG)", "left", -1), form.x());
-    EXPECT_EQ(ini.readInteger("position Form10(LOG)", "top", -1), form.y());
-    TForm10 again(host_.host(), DataFolder{folder()});
-    EXPECT_EQ(again.pos(), form.pos());
+    expectPlaceKept(form, path("Вычислица.ini"), "position Form10(LOG)", "left", "top",
+                    [&] { return std::make_unique<TForm10>(host_.host(), DataFolder{folder()}); });
 }
 
 } // namespace

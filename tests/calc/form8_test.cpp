@@ -1,10 +1,11 @@
 #include "calc/ui/form8.h"
 
-#include "core/inifile.h"
 #include "tests/support/windowtest.h"
 
 #include <QGroupBox>
 #include <QPushButton>
+
+#include <memory>
 
 namespace vy::test {
 namespace {
@@ -88,9 +89,7 @@ TEST_F(Form8Test, GcdOfZeroAndZeroGoesToTheGeneralErrorBoxAndTheAnswerStays)
 {
     EXPECT_EQ(gcd("12", "18"), "НОД (12,18) = 6");
     EXPECT_EQ(gcd("0", "0"), "НОД (12,18) = 6");
-    ASSERT_EQ(host_.presenter.shown.size(), 1u);
-    EXPECT_EQ(host_.presenter.shown[0].kind, Shown::Kind::GeneralError);
-    EXPECT_EQ(host_.presenter.shown[0].text, "Division by zero.");
+    expectShown(host_.presenter, 1, Shown::Kind::GeneralError, "Division by zero.");
 }
 
 TEST_F(Form8Test, EmptyFieldsGoToTheGeneralErrorBoxAndTheAnswersStay)
@@ -137,13 +136,8 @@ TEST_F(Form8Test, FieldsTakeDigitsOnly)
 
 TEST_F(Form8Test, PlaceIsReadAtCreationAndWrittenOnClose)
 {
-    form.move(51, 62);
-    form.close();
-    const IniFile ini(path("Вычислица.ini"));
-    EXPECT_EQ(ini.readInteger("position Form8(числа)", "left", -1), form.x());
-    EXPECT_EQ(ini.readInteger("position Form8(числа)", "top", -1), form.y());
-    TForm8 again(host_.host(), DataFolder{folder()});
-    EXPECT_EQ(again.pos(), form.pos());
+    expectPlaceKept(form, path("Вычислица.ini"), "position Form8(числа)", "left", "top",
+                    [&] { return std::make_unique<TForm8>(host_.host(), DataFolder{folder()}); });
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // What window tests share: finding a control by its designed name, waiting for
 // the event loop, checking captions and hints as designed.
+#include "core/inifile.h"
 #include "tests/support/guitest.h"
 
 #include <QAbstractButton>
@@ -12,6 +13,7 @@
 #include <QThread>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <span>
 
 namespace vy::test {
@@ -62,6 +64,31 @@ inline void expectCaptions(QWidget& window, std::span<const Caption> rows)
         EXPECT_EQ(text.toStdString(), r.text) << r.name;
         EXPECT_EQ(w->toolTip().toStdString(), r.hint) << r.name;
     }
+}
+
+// Moves the window, closes it, and checks that its place went into the settings
+// file under section, left and top, and that a window made afterwards
+// (makeAgain) comes up there.
+template <class Window, class MakeAgain>
+void expectPlaceKept(Window& window, const std::string& settingsPath, const char* section, const char* left,
+                     const char* top, MakeAgain makeAgain)
+{
+    window.move(61, 72);
+    window.close();
+    const IniFile ini(settingsPath);
+    EXPECT_EQ(ini.readInteger(section, left, -1), window.x());
+    EXPECT_EQ(ini.readInteger(section, top, -1), window.y());
+    const auto again = makeAgain();
+    EXPECT_EQ(again->pos(), window.pos());
+}
+
+// The presenter has shown count things so far, the last of kind with text.
+inline void expectShown(const RecordingPresenter& presenter, std::size_t count, Shown::Kind kind,
+                        const std::string& text)
+{
+    ASSERT_EQ(presenter.shown.size(), count);
+    EXPECT_EQ(presenter.shown.back().kind, kind);
+    EXPECT_EQ(presenter.shown.back().text, text);
 }
 
 inline QStringList itemsOf(const QComboBox& list)
