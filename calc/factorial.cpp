@@ -1,6 +1,7 @@
 #include "calc/factorial.h"
 
 #include "calc/longdecimal.h"
+#include "calc/ntt.h"
 
 #include <algorithm>
 #include <bit>
@@ -135,6 +136,9 @@ std::string factorialText(std::uint32_t n, const ProgressHook& progress)
     }
     estimate.plan(resultLimbs * 4); // the text
 
+    struct ReleaseTables {
+        ~ReleaseTables() { ntt::releaseLargeTables(); }
+    } release;
     Limbs result{1};
     for (int k = bits - 1; k >= 0; --k) {
         if (result.size() > 1 || result[0] != 1)

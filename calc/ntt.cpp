@@ -9,7 +9,6 @@
 #include <stdexcept>
 #include <vector>
 
-
 namespace vy::calc::ntt {
 
 namespace {
@@ -93,6 +92,20 @@ public:
             tables_ = std::move(grown);
         }
         return tables_;
+    }
+
+    // Keeps the first `half` entries only; readers keep what they took.
+    void trim(std::size_t half)
+    {
+        std::lock_guard lock(mutex_);
+        if (!tables_ || tables_->w.size() <= half)
+            return;
+        auto shorter = std::make_shared<Twiddles>();
+        for (auto [from, to] : {std::pair{&tables_->w, &shorter->w}, {&tables_->iw, &shorter->iw},
+                                {&tables_->w2, &shorter->w2}, {&tables_->iw2, &shorter->iw2},
+                                {&tables_->w1, &shorter->w1}, {&tables_->iw1, &shorter->iw1}})
+            to->assign(from->begin(), from->begin() + static_cast<std::ptrdiff_t>(half));
+        tables_ = std::move(shorter);
     }
 
 private:
@@ -601,6 +614,14 @@ void run(const u32* a, std::size_t la, const u32* b, std::size_t lb, u32* out)
 } // namespace
 
 std::size_t maxProductLength() noexcept { return std::size_t{1} << kMaxLog; }
+
+void releaseLargeTables()
+{
+    // Products of up to 2^16 limbs keep their tables (a few megabytes in all).
+    constexpr std::size_t kKeptHalf = std::size_t{1} << 16;
+    for (std::size_t prime = 0; prime < kModuli.size(); ++prime)
+        cacheFor(prime).trim(kKeptHalf);
+}
 
 void multiply(const u32* a, std::size_t la, const u32* b, std::size_t lb, u32* out) { run(a, la, b, lb, out); }
 

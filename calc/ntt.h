@@ -22,4 +22,9 @@ void multiply(const std::uint32_t* a, std::size_t la, const std::uint32_t* b, st
 // out[0 .. 2 * la) = a * a; one forward transform per prime instead of two.
 void square(const std::uint32_t* a, std::size_t la, std::uint32_t* out);
 
+// The tables of roots of unity grow with the longest product and are kept for
+// the next; this gives back what the longest ones took (some 37 MB after the
+// factorial of a million). Multiplications running meanwhile are not affected.
+void releaseLargeTables();
+
 } // namespace vy::calc::ntt
