@@ -411,13 +411,14 @@ VY_AVX2 void vinverseBlock(u32* a, std::size_t size, std::size_t k, const Twiddl
     vstage<false>(a, half, t.iw[k], m);
 }
 
-VY_AVX2 void vload(u32* f, std::size_t n, const u32* a, std::size_t la, const VecModulus& m)
+// The limbs brought below 2p, and zeros up to n.
+VY_AVX2 void vloadLimbs(u32* f, std::size_t n, const u32* a, std::size_t la, const Modulus& md, const VecModulus& m)
 {
     std::size_t i = 0;
     for (; i + 8 <= la; i += 8)
         vstore(f + i, vlazy(vload(a + i), m));
     for (; i < la; ++i)
-        f[i] = std::min(a[i], a[i] - 2 * static_cast<u32>(_mm256_extract_epi32(m.p, 0)));
+        f[i] = md.lazy(a[i]);
     std::fill(f + la, f + n, 0u);
 }
 
@@ -439,11 +440,11 @@ VY_AVX2 void vconvolve(const Modulus& md, const Twiddles& t, const u32* a, std::
                        std::size_t lb, u32* f, std::vector<u32>& scratch, std::size_t n, u32 scale)
 {
     const VecModulus m = vecModulus(md);
-    vload(f, n, a, la, m);
+    vloadLimbs(f, n, a, la, md, m);
     vforwardBlock(f, n, 0, t, m);
     if (b) {
         scratch.resize(n);
-        vload(scratch.data(), n, b, lb, m);
+        vloadLimbs(scratch.data(), n, b, lb, md, m);
         vforwardBlock(scratch.data(), n, 0, t, m);
         vpointwise(f, scratch.data(), n, scale, m);
     } else {
