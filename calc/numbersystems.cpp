@@ -102,30 +102,23 @@ std::string FormatHex(std::int32_t n)
     return out;
 }
 
-std::int32_t Parse(Notation from, std::string_view text)
-{
-    switch (from) {
-    case Notation::Binary:
-        return ParseBinary(text);
-    case Notation::Hexadecimal:
-        return ParseHex(text);
-    case Notation::Decimal:
-        break;
-    }
-    return ParseDecimal(text);
-}
+namespace {
 
-std::string Format(Notation to, std::int32_t n)
-{
-    switch (to) {
-    case Notation::Binary:
-        return FormatBinary(n);
-    case Notation::Hexadecimal:
-        return FormatHex(n);
-    case Notation::Decimal:
-        break;
-    }
-    return FormatDecimal(n);
-}
+struct NotationOps {
+    std::int32_t (*parse)(std::string_view);
+    std::string (*format)(std::int32_t);
+};
+
+// In the order of Notation.
+constexpr NotationOps kOps[] = {
+    {ParseDecimal, FormatDecimal}, {ParseBinary, FormatBinary}, {ParseHex, FormatHex}};
+
+const NotationOps& opsOf(Notation notation) { return kOps[static_cast<std::size_t>(notation)]; }
+
+} // namespace
+
+std::int32_t Parse(Notation from, std::string_view text) { return opsOf(from).parse(text); }
+
+std::string Format(Notation to, std::int32_t n) { return opsOf(to).format(n); }
 
 } // namespace vy::numsys

@@ -1,6 +1,5 @@
 #include "calc/ui/form24.h"
 
-#include "core/inifile.h"
 #include "tests/support/windowtest.h"
 #include "ui/updown.h"
 
@@ -249,13 +248,8 @@ TEST_F(Form24Test, TakesTheMainWindowsColourWhenActivated)
 
 TEST_F(Form24Test, PlaceIsReadAtCreationAndWrittenOnClose)
 {
-    form.move(57, 61);
-    form.close();
-    const IniFile ini(path("Вычислица.ini"));
-    EXPECT_EQ(ini.readInteger("position", "f24left", -1), form.x());
-    EXPECT_EQ(ini.readInteger("position", "f24top", -1), form.y());
-    TForm24 again(host_.host(), DataFolder{folder()});
-    EXPECT_EQ(again.pos(), form.pos());
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm24,
+                    [&] { return std::make_unique<TForm24>(host_.host(), DataFolder{folder()}); });
 }
 
 } // namespace
