@@ -237,7 +237,7 @@ TEST_F(Form10Test, AnswerFieldTakesTheWindowColourOnActivation)
 
 TEST_F(Form10Test, PlaceIsReadAtCreationAndWrittenOnClose)
 {
-    expectPlaceKept(form, path("Вычислица.ini"), "position Form10(LOG)", "left", "top",
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm10,
                     [&] { return std::make_unique<TForm10>(host_.host(), DataFolder{folder()}); });
 }
 

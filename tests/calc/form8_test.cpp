@@ -136,7 +136,7 @@ TEST_F(Form8Test, FieldsTakeDigitsOnly)
 
 TEST_F(Form8Test, PlaceIsReadAtCreationAndWrittenOnClose)
 {
-    expectPlaceKept(form, path("Вычислица.ini"), "position Form8(числа)", "left", "top",
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm8,
                     [&] { return std::make_unique<TForm8>(host_.host(), DataFolder{folder()}); });
 }
 

@@ -211,7 +211,7 @@ TEST_F(Form23Test, PrecisionIsTakenWhenTheWindowBecomesActive)
 
 TEST_F(Form23Test, PlaceIsReadAtCreationAndWrittenOnClose)
 {
-    expectPlaceKept(form, path("Вычислица.ini"), "position", "f23left", "f23top",
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm23,
                     [&] { return std::make_unique<TForm23>(host_.host(), DataFolder{folder()}); });
 }
 

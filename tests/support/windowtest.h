@@ -2,6 +2,7 @@
 // What window tests share: finding a control by its designed name, waiting for
 // the event loop, checking captions and hints as designed.
 #include "core/inifile.h"
+#include "core/settingskeys.h"
 #include "tests/support/guitest.h"
 
 #include <QAbstractButton>
@@ -13,8 +14,9 @@
 #include <QThread>
 #include <QWidget>
 #include <functional>
-#include <string>
+#include <memory>
 #include <span>
+#include <string>
 
 namespace vy::test {
 
@@ -66,19 +68,18 @@ inline void expectCaptions(QWidget& window, std::span<const Caption> rows)
     }
 }
 
-// Moves the window, closes it, and checks that its place went into the settings
-// file under section, left and top, and that a window made afterwards
-// (makeAgain) comes up there.
-template <class Window, class MakeAgain>
-void expectPlaceKept(Window& window, const std::string& settingsPath, const char* section, const char* left,
-                     const char* top, MakeAgain makeAgain)
+// Moves window, closes it and checks that the settings file at settingsPath
+// keeps its place under the keys of place, and that the window reopen() makes
+// comes up there again.
+inline void expectPlaceKept(QWidget& window, const std::string& settingsPath, const ini::WindowPlace& place,
+                            const std::function<std::unique_ptr<QWidget>()>& reopen)
 {
-    window.move(61, 72);
+    window.move(33, 44);
     window.close();
     const IniFile ini(settingsPath);
-    EXPECT_EQ(ini.readInteger(section, left, -1), window.x());
-    EXPECT_EQ(ini.readInteger(section, top, -1), window.y());
-    const auto again = makeAgain();
+    EXPECT_EQ(ini.readInteger(place.section, place.left, -1), window.x());
+    EXPECT_EQ(ini.readInteger(place.section, place.top, -1), window.y());
+    const std::unique_ptr<QWidget> again = reopen();
     EXPECT_EQ(again->pos(), window.pos());
 }
 
