@@ -146,6 +146,11 @@ bool isSeparator(char c) { return c != '\0' && std::strchr("()*+-/^", c) != null
 
 } // namespace
 
+Report expressionFailureReport(const char* message)
+{
+    return messageBoxReport(message, "Вычислица", Icon::Error, true);
+}
+
 ExpressionItem ExpressionItem::number(double value)
 {
     ExpressionItem item;

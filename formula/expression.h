@@ -5,6 +5,8 @@
 // cosine round to three decimals on the way in and out. Apart from the power
 // rule this shares nothing with the formula evaluator in formula.h.
 // Arithmetic faults throw vy::FloatFailure; an ordinary failure is a false result.
+#include "core/report.h"
+
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -48,9 +50,11 @@ struct ExpressionItem {
 };
 using TExpression = std::vector<ExpressionItem>;
 
-// The window's two messages.
+// The window's two messages, each in a message box with the error icon under
+// the program's title, after the critical-stop sound that such a box makes.
 inline constexpr const char* kExpressionConversionError = "Ошибка преобразования выражения!";
 inline constexpr const char* kExpressionEvaluationError = "Ошибка вычисления выражения!";
+Report expressionFailureReport(const char* message);
 
 // Splits the text (enclosed in brackets, a minus after an opening bracket read as
 // 0 minus) at the signs + - * / ^ and the brackets. Every other piece must be a
