@@ -1,4 +1,5 @@
 #include "app/windowlist.h"
+#include "plot/ui/form5.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 
@@ -19,7 +20,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm2", "about the program and the computer", Tool::About, {}, {}},
         {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
         {"TForm4", "linear systems of three and four equations", Tool::Systems34, {}, {}},
-        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
+        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, make<TForm5>, {}},
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression, {}, {}},
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt, {}, {}},
         {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
