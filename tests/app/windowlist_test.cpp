@@ -61,7 +61,8 @@ bool opensModally(QWidget* tool, const std::function<void()>& open)
 TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
 {
     WindowList windows(host_.host(), DataFolder{folder()});
-    const std::pair<const char*, const char*> rows[] = {{"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}};
     for (const auto& [buttonName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;
