@@ -63,12 +63,12 @@ void TForm5::buildControls()
     PaintBox1->clear(palette().color(QPalette::Window));
     PaintBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    Label1 = place<QLabel>(this, "Label1", {348, 8, 18, 17}, QStringLiteral("y="));
+    Label1 = place<QLabel>(this, "Label1", {346, 8, 20, 17}, QStringLiteral("y="));
     Edit1 = place<QLineEdit>(this, "Edit1", {366, 6, 75, 21}, QStringLiteral("x"));
-    CheckBox1 = place<QCheckBox>(this, "CheckBox1", {348, 32, 95, 18}, QStringLiteral("Очищать"));
-    CheckBox2 = place<QCheckBox>(this, "CheckBox2", {348, 52, 95, 18}, QStringLiteral("Координаты"));
-    BitBtn1 = place<QPushButton>(this, "BitBtn1", {348, 74, 93, 26}, QStringLiteral("Строить"));
-    CheckBox3 = place<QCheckBox>(this, "CheckBox3", {348, 108, 95, 18}, QStringLiteral("Настройки"));
+    CheckBox1 = place<QCheckBox>(this, "CheckBox1", {346, 32, 99, 18}, QStringLiteral("Очищать"));
+    CheckBox2 = place<QCheckBox>(this, "CheckBox2", {346, 52, 99, 18}, QStringLiteral("Координаты"));
+    BitBtn1 = place<QPushButton>(this, "BitBtn1", {346, 76, 95, 26}, QStringLiteral("Строить"));
+    CheckBox3 = place<QCheckBox>(this, "CheckBox3", {346, 108, 99, 18}, QStringLiteral("Настройки"));
 
     GroupBox2 = place<QGroupBox>(this, "GroupBox2", {344, 136, 97, 201}, QStringLiteral("Свойства"));
     PaintBox2 = place<PaintBox>(GroupBox2, "PaintBox2", {8, 22, 81, 50}, QSize(81, 50));
