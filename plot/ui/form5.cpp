@@ -32,6 +32,16 @@ constexpr int kArea = 340;          // the drawing area is kArea x kArea pixels
 constexpr int kJpegQuality = 95;
 const QPoint kColorsPlace(344, 216); // where "Цвета" goes when the window is made
 
+// The caption stays readable on any face: black on light colours, white on dark ones.
+void setFace(TColorBtn* button, const QColor& colour)
+{
+    button->setButtonColor(colour);
+    QPalette caption = button->palette();
+    const int luma = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+    caption.setColor(QPalette::ButtonText, luma < 100 ? Qt::white : Qt::black);
+    button->setPalette(caption);
+}
+
 } // namespace
 
 TForm5::TForm5(platform::Host host, DataFolder data, std::unique_ptr<platform::Dialogs> dialogs, QWidget* parent)
@@ -76,15 +86,11 @@ void TForm5::buildControls()
 
     GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 136, 97, 121}, QStringLiteral("Цвета"));
     ColorBtn1 = place<TColorBtn>(GroupBox1, "ColorBtn1", {6, 22, 85, 28}, QStringLiteral("График"));
-    ColorBtn1->setButtonColor(Qt::red);
+    setFace(ColorBtn1, Qt::red);
     ColorBtn2 = place<TColorBtn>(GroupBox1, "ColorBtn2", {6, 54, 85, 28}, QStringLiteral("Осей"));
-    ColorBtn2->setButtonColor(Qt::black);
+    setFace(ColorBtn2, Qt::black);
     ColorBtn3 = place<TColorBtn>(GroupBox1, "ColorBtn3", {6, 86, 85, 28}, QStringLiteral("Координаты"));
-    ColorBtn3->setButtonColor(TColorBtn::systemColor(TColorBtn::GradientInactiveCaption));
-    // Black on black would hide the caption of the axes' button.
-    QPalette light = ColorBtn2->palette();
-    light.setColor(QPalette::ButtonText, Qt::white);
-    ColorBtn2->setPalette(light);
+    setFace(ColorBtn3, TColorBtn::systemColor(TColorBtn::GradientInactiveCaption));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -117,8 +123,8 @@ void TForm5::FormCreate()
     const std::string user = userSection();
     TColorBtn* const buttons[] = {ColorBtn1, ColorBtn2, ColorBtn3};
     for (std::size_t k = 0; k < ini::kPlotterColors.size(); ++k)
-        buttons[k]->setButtonColor(TColorBtn::fromColorValue(
-            ini.readColor(user, ini::kPlotterColors[k], TColorBtn::colorValue(buttons[k]->ButtonColor()))));
+        setFace(buttons[k], TColorBtn::fromColorValue(ini.readColor(
+                                user, ini::kPlotterColors[k], TColorBtn::colorValue(buttons[k]->ButtonColor()))));
     CheckBox1->setChecked(ini.readBool(user, ini::kPlotterClear, CheckBox1->isChecked()));
     CheckBox2->setChecked(ini.readBool(user, ini::kPlotterAxes, CheckBox2->isChecked()));
     CheckBox3->setChecked(ini.readBool(user, ini::kPlotterShowSettings, CheckBox3->isChecked()));
@@ -224,7 +230,7 @@ void TForm5::BitBtn1Click()
 void TForm5::chooseColor(TColorBtn* button)
 {
     if (const auto colour = dialogs_->chooseColor(this, button->ButtonColor()))
-        button->setButtonColor(*colour);
+        setFace(button, *colour);
 }
 
 void TForm5::CheckBox3Click()

@@ -210,6 +210,8 @@ TEST_F(Form5Test, ColourButtonsTakeTheChosenColourAndRedrawNothing)
     script.color = QColor(Qt::green);
     colorBtn("ColorBtn1")->click();
     EXPECT_EQ(colorBtn("ColorBtn1")->ButtonColor(), QColor(Qt::green));
+    EXPECT_EQ(colorBtn("ColorBtn1")->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    EXPECT_EQ(colorBtn("ColorBtn2")->palette().color(QPalette::ButtonText), QColor(Qt::white)) << "on black";
     script.color.reset();
     colorBtn("ColorBtn2")->click();
     EXPECT_EQ(colorBtn("ColorBtn2")->ButtonColor(), QColor(Qt::black)) << "cancelled";
