@@ -62,7 +62,7 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
 {
     WindowList windows(host_.host(), DataFolder{folder()});
     const std::pair<const char*, const char*> rows[] = {
-        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}};
+        {"BitBtn4", "TForm6"}, {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}};
     for (const auto& [buttonName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;
@@ -79,6 +79,21 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
     EXPECT_EQ(simplePlot->text(), "Простой график");
     EXPECT_TRUE(simplePlot->isEnabled());
     EXPECT_TRUE(opensModally(windows.window("TForm5"), [simplePlot] { simplePlot->trigger(); }));
+}
+
+TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* expression = windows.window("TForm6");
+    QWidget* help = windows.window("TForm7");
+    ASSERT_TRUE(expression && help);
+    bool wasModal = false;
+    QTimer::singleShot(0, help, [&] {
+        wasModal = help->isVisible() && help->isModal();
+        help->close();
+    });
+    control<QPushButton>(*expression, "BitBtn2")->click(); // returns once the help is closed
+    EXPECT_TRUE(wasModal);
 }
 
 } // namespace
