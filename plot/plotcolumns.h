@@ -19,8 +19,8 @@ struct PlotPoint {
 };
 
 struct PlotColumn {
-    int i = 0;                       // the column's number, x = i / sx
-    std::optional<PlotPoint> point;  // nothing where the formula cannot be evaluated
+    int i = 0;                      // the column's number, x = i / sx
+    std::optional<PlotPoint> point; // nothing where the formula cannot be evaluated
 };
 
 struct PlottedColumns {

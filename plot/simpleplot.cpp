@@ -22,7 +22,10 @@ DrawStep line(Ink ink, bool dotted, int x1, int y1, int x2, int y2)
 
 DrawStep pixel(Ink ink, int x, int y) { return {DrawStep::Kind::Pixel, ink, false, x, y, 0, 0, {}}; }
 
-DrawStep text(int x, int y, std::string s) { return {DrawStep::Kind::Text, Ink::Curve, false, x, y, 0, 0, std::move(s)}; }
+DrawStep text(int x, int y, std::string s)
+{
+    return {DrawStep::Kind::Text, Ink::Curve, false, x, y, 0, 0, std::move(s)};
+}
 
 void addGrid(std::vector<DrawStep>& steps, int width)
 {

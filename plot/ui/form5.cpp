@@ -28,7 +28,7 @@ namespace vy {
 
 namespace {
 
-constexpr int kArea = 340;          // the drawing area is kArea x kArea pixels
+constexpr int kArea = 340; // the drawing area is kArea x kArea pixels
 constexpr int kJpegQuality = 95;
 const QPoint kColorsPlace(344, 216); // where "Цвета" goes when the window is made
 
@@ -123,8 +123,8 @@ void TForm5::FormCreate()
     const std::string user = userSection();
     TColorBtn* const buttons[] = {ColorBtn1, ColorBtn2, ColorBtn3};
     for (std::size_t k = 0; k < ini::kPlotterColors.size(); ++k)
-        setFace(buttons[k], TColorBtn::fromColorValue(ini.readColor(
-                                user, ini::kPlotterColors[k], TColorBtn::colorValue(buttons[k]->ButtonColor()))));
+        setFace(buttons[k], TColorBtn::fromColorValue(ini.readColor(user, ini::kPlotterColors[k],
+                                                                    TColorBtn::colorValue(buttons[k]->ButtonColor()))));
     CheckBox1->setChecked(ini.readBool(user, ini::kPlotterClear, CheckBox1->isChecked()));
     CheckBox2->setChecked(ini.readBool(user, ini::kPlotterAxes, CheckBox2->isChecked()));
     CheckBox3->setChecked(ini.readBool(user, ini::kPlotterShowSettings, CheckBox3->isChecked()));
@@ -156,9 +156,12 @@ void TForm5::FormClose()
 QColor TForm5::inkColor(Ink ink) const
 {
     switch (ink) {
-    case Ink::Curve: return ColorBtn1->ButtonColor();
-    case Ink::Axes: return ColorBtn2->ButtonColor();
-    case Ink::Coordinates: return ColorBtn3->ButtonColor();
+    case Ink::Curve:
+        return ColorBtn1->ButtonColor();
+    case Ink::Axes:
+        return ColorBtn2->ButtonColor();
+    case Ink::Coordinates:
+        return ColorBtn3->ButtonColor();
     }
     return Qt::black;
 }

@@ -40,7 +40,7 @@ public:
     // "Строить".
     void BitBtn1Click();
 
-    const QImage& area() const;                   // the drawing area as it is now
+    const QImage& area() const;                      // the drawing area as it is now
     const QImage& backing() const { return Image1; } // the last complete drawing
     const QImage& legend() const;
     bool drawn() const { return drawn_; }
@@ -73,8 +73,8 @@ private:
 
     QFrame* Panel1 = nullptr;
     PaintBox* PaintBox1 = nullptr;
-    QLabel* Label1 = nullptr;     // "y="
-    QLineEdit* Edit1 = nullptr;   // the formula
+    QLabel* Label1 = nullptr;       // "y="
+    QLineEdit* Edit1 = nullptr;     // the formula
     QCheckBox* CheckBox1 = nullptr; // "Очищать"
     QCheckBox* CheckBox2 = nullptr; // "Координаты"
     QPushButton* BitBtn1 = nullptr; // "Строить"

@@ -36,10 +36,7 @@ void PaintBox::mouseMoveEvent(QMouseEvent* event)
         onMouseMove(event->position().toPoint());
 }
 
-void PaintBox::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
+void PaintBox::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event)
 {

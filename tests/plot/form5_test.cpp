@@ -86,9 +86,15 @@ TEST_F(Form5Test, ControlsAsDesigned)
 {
     EXPECT_EQ(form.windowTitle(), "Графики функций");
     const Caption rows[] = {
-        {"Label1", "y=", ""},          {"Edit1", "x", ""},           {"CheckBox1", "Очищать", ""},
-        {"CheckBox2", "Координаты", ""}, {"BitBtn1", "Строить", ""},    {"CheckBox3", "Настройки", ""},
-        {"ColorBtn1", "График", ""},   {"ColorBtn2", "Осей", ""},    {"ColorBtn3", "Координаты", ""},
+        {"Label1", "y=", ""},
+        {"Edit1", "x", ""},
+        {"CheckBox1", "Очищать", ""},
+        {"CheckBox2", "Координаты", ""},
+        {"BitBtn1", "Строить", ""},
+        {"CheckBox3", "Настройки", ""},
+        {"ColorBtn1", "График", ""},
+        {"ColorBtn2", "Осей", ""},
+        {"ColorBtn3", "Координаты", ""},
     };
     expectCaptions(form, rows);
     EXPECT_EQ(paintBox()->size(), QSize(340, 340));
@@ -230,8 +236,8 @@ TEST_F(Form5Test, SavesBmpUnderTheGivenNameWithTheFormulaWritten)
         const char* saved;
     } rows[] = {
         {"График", "График.bmp"},
-        {"plot.v2", "plot.v2"},                 // a dot in the name: saved as it is
-        {"a.b/График", "a.b/График.bmp"},       // a dot in a folder's name only
+        {"plot.v2", "plot.v2"},           // a dot in the name: saved as it is
+        {"a.b/График", "a.b/График.bmp"}, // a dot in a folder's name only
     };
     QDir(QString::fromStdString(folder())).mkdir(QStringLiteral("a.b"));
     for (const auto& r : rows) {
@@ -261,7 +267,9 @@ TEST_F(Form5Test, SavesJpegWithJpgAppendedEvenTwice)
         const RgbImage back = ReadJpegFile(path(r.saved));
         EXPECT_EQ(back.width, 340);
         EXPECT_EQ(back.height, 340);
-        const auto pixel = [&](int x, int y, int c) { return back.pixels[(static_cast<std::size_t>(y) * 340 + x) * 3 + c]; };
+        const auto pixel = [&](int x, int y, int c) {
+            return back.pixels[(static_cast<std::size_t>(y) * 340 + x) * 3 + c];
+        };
         for (int c = 0; c < 3; ++c)
             EXPECT_GE(pixel(300, 60, c), 250) << "white background";
         EXPECT_GT(pixel(187, 153, 0), pixel(187, 153, 1) + 60) << "the red curve";
@@ -335,8 +343,8 @@ using Form5SettingsTest = GuiTest;
 TEST_F(Form5SettingsTest, ColoursAndOptionsComeFromTheUserSectionAndGoBack)
 {
     writeFile("Вычислица.ini", "[position Графики]\r\nleft=120\r\ntop=80\r\n"
-                                 "[tester]\r\nЦвет1=16711680\r\nЦвет3=-16777188\r\nочишать=1\r\n"
-                                 "координаты=1\r\nпоказ. настройки=1\r\n");
+                               "[tester]\r\nЦвет1=16711680\r\nЦвет3=-16777188\r\nочишать=1\r\n"
+                               "координаты=1\r\nпоказ. настройки=1\r\n");
     ScriptedDialogs::Script script;
     TForm5 form(host_.host(), DataFolder{folder()}, std::make_unique<ScriptedDialogs>(script));
     EXPECT_EQ(form.pos(), QPoint(120, 80));

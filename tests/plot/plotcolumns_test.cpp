@@ -11,7 +11,10 @@ namespace {
 
 PlottedColumns area(const std::string& formula) { return PlotColumns(formula, 340, 340); }
 
-std::optional<PlotPoint> at(const PlottedColumns& p, int i) { return p.columns.at(static_cast<std::size_t>(i + 170)).point; }
+std::optional<PlotPoint> at(const PlottedColumns& p, int i)
+{
+    return p.columns.at(static_cast<std::size_t>(i + 170)).point;
+}
 
 TEST(PlotColumns, DiagonalCoversEveryColumnCornerToCorner)
 {

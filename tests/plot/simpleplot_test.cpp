@@ -9,10 +9,16 @@ namespace {
 
 using Kind = DrawStep::Kind;
 
-DrawStep line(Ink ink, bool dotted, int x1, int y1, int x2, int y2) { return {Kind::Line, ink, dotted, x1, y1, x2, y2, {}}; }
+DrawStep line(Ink ink, bool dotted, int x1, int y1, int x2, int y2)
+{
+    return {Kind::Line, ink, dotted, x1, y1, x2, y2, {}};
+}
 DrawStep text(int x, int y, const char* s) { return {Kind::Text, Ink::Curve, false, x, y, 0, 0, s}; }
 
-PlotDrawing draw(const std::string& formula, bool grid = false) { return SimplePlotDrawing(formula, grid, 340, 340, 50); }
+PlotDrawing draw(const std::string& formula, bool grid = false)
+{
+    return SimplePlotDrawing(formula, grid, 340, 340, 50);
+}
 
 std::vector<DrawStep> only(const std::vector<DrawStep>& steps, Kind kind, Ink ink = Ink::Curve)
 {
@@ -28,8 +34,10 @@ bool contains(const std::vector<DrawStep>& steps, const DrawStep& step)
 }
 
 const std::vector<DrawStep> kAxes = {
-    line(Ink::Axes, false, 170, 0, 170, 340), text(326, 157, "X"),
-    line(Ink::Axes, false, 0, 170, 340, 170), text(175, 4, "Y"),
+    line(Ink::Axes, false, 170, 0, 170, 340),
+    text(326, 157, "X"),
+    line(Ink::Axes, false, 0, 170, 340, 170),
+    text(175, 4, "Y"),
 };
 
 TEST(SimplePlot, DiagonalWithRootAndValueLabelsThenAxesAndLegend)
@@ -42,8 +50,8 @@ TEST(SimplePlot, DiagonalWithRootAndValueLabelsThenAxesAndLegend)
     EXPECT_EQ(lines.front(), line(Ink::Curve, false, 1, 339, 2, 338));
     EXPECT_EQ(lines.back(), line(Ink::Curve, false, 339, 1, 340, 0));
     EXPECT_EQ(only(d.area, Kind::Pixel).size(), 341u);
-    EXPECT_EQ(only(d.area, Kind::Text),
-              (std::vector<DrawStep>{text(173, 170, "0"), text(170, 170, " 0"), text(326, 157, "X"), text(175, 4, "Y")}));
+    EXPECT_EQ(only(d.area, Kind::Text), (std::vector<DrawStep>{text(173, 170, "0"), text(170, 170, " 0"),
+                                                               text(326, 157, "X"), text(175, 4, "Y")}));
     EXPECT_TRUE(std::equal(kAxes.begin(), kAxes.end(), d.area.end() - 4)) << "the axes are drawn over the curve";
     EXPECT_EQ(d.legend, (std::vector<DrawStep>{line(Ink::Curve, false, 0, 12, 25, 12), text(25, 5, " - F(x)")}));
 }
