@@ -1,4 +1,5 @@
 #include "app/windowlist.h"
+#include "plot/ui/form25.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 
@@ -12,6 +13,12 @@ using Tool = TForm1::Tool;
 template <class Window>
 std::unique_ptr<QWidget> make(WindowContext& c) {
     return std::make_unique<Window>(c.host, c.data);
+}
+
+// The chart plotter takes the main window's colour each time it is shown.
+std::unique_ptr<QWidget> makeChartPlotter(WindowContext& c) {
+    TForm1* main = &c.main;
+    return std::make_unique<TForm25>(c.host, c.data, [main] { return main->palette().color(QPalette::Window); });
 }
 
 const std::vector<WindowSlot>& windowSlots() {
@@ -38,7 +45,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
         {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
         {"TForm24", "number systems and units of measure", Tool::NumberSystems, {}, {}},
-        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, {}, {}},
+        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, makeChartPlotter, {}},
         {"TForm26", "linear systems of n equations", Tool::SystemsN, {}, {}},
     };
     return table;
