@@ -14,6 +14,8 @@ namespace vy {
 
 namespace {
 
+// x lies on a grid of five decimals: each x is written with "%0.05f" and read back.
+constexpr int kDecimals = 5;
 constexpr long double kProgressScale = 100000.0L;
 
 // round(v * 100000) (halves to even) when it is a 32-bit integer.
@@ -46,29 +48,6 @@ bool progressUnits(double v, int& units)
 
 } // namespace
 
-double RoundToFiveDecimals(long double x)
-{
-    // Below 10^8 the product with 100000 is within 2^-21 of the exact one, so
-    // when it lies further than 10^-6 from a half the printed digits are
-    // certain; reading them back is one correctly rounded quotient, as the
-    // standard conversion does for exact digits. Values near a half, and large
-    // ones, take the written text itself.
-    const long double magnitude = std::fabs(x);
-    if (magnitude < 1e8L) {
-        const long double scaled = magnitude * kProgressScale;
-        const long double whole = std::floor(scaled);
-        const long double fraction = scaled - whole;
-        if (std::fabs(fraction - 0.5L) > 1e-6L) {
-            const long double digits = fraction > 0.5L ? whole + 1 : whole;
-            if (digits == 0)
-                return 0.0; // "-0,00000" is written without its sign
-            const long double value = digits / kProgressScale;
-            return static_cast<double>(x < 0 ? -value : value);
-        }
-    }
-    return StrToFloat(FormatFixed(x, 5));
-}
-
 SamplingPlan PlanSampling(double lower, double upper, double step)
 {
     SamplingPlan plan;
@@ -78,7 +57,7 @@ SamplingPlan PlanSampling(double lower, double upper, double step)
         refuse(SamplingRefused::Kind::BoundsOrder);
     // Once x is on the grid of five decimals, each step moves it by the step
     // rounded to that grid; a step that rounds to nothing would never end.
-    const double advance = RoundToFiveDecimals(step);
+    const double advance = RoundTripFixed(step, kDecimals);
     if (!(advance > 0))
         refuse(SamplingRefused::Kind::StepTooSmall);
     // x moves by at least the step cut down to the grid (a grid point lies
@@ -104,7 +83,7 @@ void SampleFormula(const std::string& formula, double lower, double upper, doubl
     double x = static_cast<double>(static_cast<long double>(lower) - step);
     std::size_t steps = 0;
     do {
-        const double next = RoundToFiveDecimals(static_cast<long double>(x) + step);
+        const double next = RoundTripFixed(static_cast<long double>(x) + step, kDecimals);
         // The plan's checks keep x moving; this keeps the loop finite whatever
         // the rounding does.
         if (!(next > x))

@@ -44,10 +44,6 @@ struct SamplingPlan {
 // move x, then too many points. Throws SamplingRefused.
 SamplingPlan PlanSampling(double lower, double upper, double step);
 
-// x rounded to five decimals the way the plotter does it: written with
-// "%0.05f" and read back with the standard conversion.
-double RoundToFiveDecimals(long double x);
-
 struct SampledCurve {
     std::vector<double> x;
     std::vector<double> y;

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 namespace vy {
 namespace {
@@ -110,29 +109,6 @@ TEST(SampleFormula, ALargeStepBetweenGridUnitsStillEnds)
     EXPECT_GE(c.x.size(), 51u);
     EXPECT_LE(c.x.size(), 101u);
     EXPECT_GE(c.x.back(), 0.001);
-}
-
-TEST(RoundToFiveDecimals, AgreesWithTheWrittenAndReadBackText)
-{
-    std::mt19937_64 random(25);
-    std::uniform_real_distribution<double> anywhere(-30000, 30000);
-    std::uniform_int_distribution<long> grid(-3'000'000'000L, 3'000'000'000L);
-    std::vector<long double> values = {0, -0.0, 0.000004, -0.000004, 0.000005, -0.000005, 0.000015, 2.5e-6L,
-                                       1e8, -1e9 + 0.5, 1e20, 123456789.123455L};
-    for (int i = 0; i < 50000; ++i) {
-        values.push_back(anywhere(random));
-        // Sums of a grid point and a step: the values the sampling rounds, halves included.
-        const long double onGrid = static_cast<long double>(grid(random)) / 100000;
-        values.push_back(onGrid + 0.000005L);
-        values.push_back(onGrid + 0.01L);
-        values.push_back(static_cast<double>(onGrid) + static_cast<long double>(0.00001));
-    }
-    for (long double v : values) {
-        const double expected = StrToFloat(FormatFixed(v, 5));
-        const double got = RoundToFiveDecimals(v);
-        ASSERT_EQ(got, expected) << static_cast<double>(v);
-        ASSERT_EQ(std::signbit(got), std::signbit(expected)) << static_cast<double>(v);
-    }
 }
 
 TEST(SampleFormula, OnAJobItReportsProgressAndStopsAtACancel)
