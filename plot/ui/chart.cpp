@@ -86,7 +86,7 @@ protected:
             const double step = tickStep(*bottom);
             for (double tick : bottom->tickVector()) {
                 const int x = qRound(bottom->coordToPixel(tick));
-                if (x < area.left() || x > area.right())
+                if (x < area.left() - 1 || x > area.right() + 1)
                     continue;
                 painter->drawLine(QLineF(x, y, x, y + kTick));
                 const QString label = QString::fromStdString(AxisLabel(tick, step));
@@ -102,7 +102,7 @@ protected:
             const double step = tickStep(*left);
             for (double tick : left->tickVector()) {
                 const int y = qRound(left->coordToPixel(tick));
-                if (y < area.top() || y > area.bottom())
+                if (y < area.top() - 1 || y > area.bottom() + 1)
                     continue;
                 painter->drawLine(QLineF(x - kTick, y, x, y));
                 const QString label = QString::fromStdString(AxisLabel(tick, step));
@@ -163,6 +163,9 @@ Chart::Chart(const std::vector<QColor>& seriesColors, QWidget* parent) : QWidget
     }
     // The right and top axes repeat the scale of the left and bottom ones; their grid would too.
     plot_->xAxis2->grid()->setVisible(false);
+    // Dotted and dark enough to be seen on a grey chart.
+    for (QCPAxis* ax : {plot_->xAxis, plot_->yAxis})
+        ax->grid()->setPen(QPen(QColor(128, 128, 128), 0, Qt::DotLine));
     plot_->yAxis2->grid()->setVisible(false);
 
     // The library's topmost layer, with a buffer of its own.

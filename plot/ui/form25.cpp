@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -43,6 +44,19 @@ QPixmap elementSign(QSize size, const QFont& base)
     return pixmap;
 }
 
+// A button's picture: a short text in a colour of its own.
+QIcon textIcon(const QString& text, const QColor& color, QFont font)
+{
+    QPixmap pixmap(28, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
+    return QIcon(pixmap);
+}
+
 const ChartAxis kAxes[] = {ChartAxis::Left, ChartAxis::Right, ChartAxis::Bottom, ChartAxis::Top};
 
 } // namespace
@@ -62,7 +76,18 @@ TForm25::~TForm25() { runner_.cancel(); }
 
 void TForm25::buildControls()
 {
-    setMinimumSize(kPanelWidth + 220, 420);
+    const QStringList checks = {QStringLiteral("Отображать точки"), QStringLiteral("Отображать Легенду"),
+                                QStringLiteral("Проекции на оси координат")};
+    // The panel is as designed, or wider where the desktop's font needs it.
+    const QFontMetrics metrics(font());
+    const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 6;
+    int W = kPanelWidth;
+    for (const QString& text : checks)
+        W = std::max(W, metrics.horizontalAdvance(text) + box + 16);
+    const int inner = W - 16; // inside a group box, 8 from either side
+
+    setMinimumSize(W + 220, 420);
     Chart1 = place<Chart>(this, "Chart1", {0, 0, 425, 385},
                           std::vector<QColor>{Qt::red, Qt::green, Qt::yellow, Qt::blue, Qt::white});
     Chart1->setZoomSteps(10);
@@ -74,80 +99,89 @@ void TForm25::buildControls()
     Label7->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label7->hide();
 
-    Panel1 = place<QFrame>(this, "Panel1", {0, 0, kPanelWidth, 419});
-    GroupBox2 = place<QGroupBox>(Panel1, "GroupBox2", {0, 0, kPanelWidth, 208}, QStringLiteral("График функции : "));
+    Panel1 = place<QFrame>(this, "Panel1", {0, 0, W, 419});
+    GroupBox2 = place<QGroupBox>(Panel1, "GroupBox2", {0, 0, W, 208}, QStringLiteral("График функции : "));
     Label1 = place<QLabel>(GroupBox2, "Label1", {8, 22, 18, 20}, QStringLiteral("y="));
-    Edit1 = place<QLineEdit>(GroupBox2, "Edit1", {26, 20, 151, 22}, QStringLiteral("x"));
+    Edit1 = place<QLineEdit>(GroupBox2, "Edit1", {26, 20, W - 34, 22}, QStringLiteral("x"));
+    // X ∈ [lower , upper], the two fields sharing what the signs leave.
+    const int bound = (inner - 32 - 7 - 8) / 2;
     Label2 = place<QLabel>(GroupBox2, "Label2", {8, 50, 10, 20}, QStringLiteral("X"));
     Image1 = place<QLabel>(GroupBox2, "Image1", {18, 50, 14, 20});
     Image1->setPixmap(elementSign(Image1->size(), font()));
     Label3 = place<QLabel>(GroupBox2, "Label3", {33, 50, 6, 20}, QStringLiteral("["));
-    Edit2 = place<QLineEdit>(GroupBox2, "Edit2", {40, 48, 58, 22}, QStringLiteral("-10"));
-    Label4 = place<QLabel>(GroupBox2, "Label4", {100, 50, 6, 20}, QStringLiteral(","));
-    Edit3 = place<QLineEdit>(GroupBox2, "Edit3", {107, 48, 58, 22}, QStringLiteral("10"));
-    Label5 = place<QLabel>(GroupBox2, "Label5", {167, 50, 8, 20}, QStringLiteral("]"));
+    Edit2 = place<QLineEdit>(GroupBox2, "Edit2", {40, 48, bound, 22}, QStringLiteral("-10"));
+    Label4 = place<QLabel>(GroupBox2, "Label4", {41 + bound, 50, 6, 20}, QStringLiteral(","));
+    Edit3 = place<QLineEdit>(GroupBox2, "Edit3", {47 + bound, 48, bound, 22}, QStringLiteral("10"));
+    Label5 = place<QLabel>(GroupBox2, "Label5", {49 + 2 * bound, 50, 8, 20}, QStringLiteral("]"));
     Label6 = place<QLabel>(GroupBox2, "Label6", {8, 78, 36, 20}, QStringLiteral("Шаг :"));
-    ComboBox1 = place<QComboBox>(GroupBox2, "ComboBox1", {46, 76, 80, 22});
+    ComboBox1 = place<QComboBox>(GroupBox2, "ComboBox1", {46, 76, inner - 38 - 51, 22});
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->addItems({"1", "0,1", "0,01", "0,001", "0,0001", "0,00001"});
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(QStringLiteral("0,01"));
-    ComboBox2 = place<QComboBox>(GroupBox2, "ComboBox2", {130, 76, 47, 22});
+    ComboBox2 = place<QComboBox>(GroupBox2, "ComboBox2", {W - 8 - 47, 76, 47, 22});
     ComboBox2->addItems({"1", "2", "3", "4", "5"});
     ComboBox2->setCurrentIndex(0);
-    Button1 = place<QPushButton>(GroupBox2, "Button1", {8, 104, 130, 26}, QStringLiteral("Начертить"));
+    Button1 = place<QPushButton>(GroupBox2, "Button1", {8, 104, inner - 39, 26}, QStringLiteral("Начертить"));
     Button1->setToolTip(QStringLiteral("Начертить график"));
-    BitBtn10 = place<QPushButton>(GroupBox2, "BitBtn10", {142, 104, 35, 26});
-    BitBtn10->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    BitBtn10 = place<QPushButton>(GroupBox2, "BitBtn10", {W - 8 - 35, 104, 35, 26});
+    BitBtn10->setIcon(textIcon(QStringLiteral("?"), QColor(0, 0, 160), font()));
+    BitBtn10->setIconSize(QSize(28, 16));
     BitBtn10->setToolTip(QStringLiteral("Справка"));
-    ProgressBar1 = place<QProgressBar>(GroupBox2, "ProgressBar1", {8, 134, 169, 10});
+    ProgressBar1 = place<QProgressBar>(GroupBox2, "ProgressBar1", {8, 134, inner, 10});
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(100);
-    CheckBox1 = place<QCheckBox>(GroupBox2, "CheckBox1", {8, 150, 172, 18}, QStringLiteral("Отображать точки"));
-    CheckBox2 = place<QCheckBox>(GroupBox2, "CheckBox2", {8, 168, 172, 18}, QStringLiteral("Отображать Легенду"));
-    CheckBox3 =
-        place<QCheckBox>(GroupBox2, "CheckBox3", {8, 186, 176, 18}, QStringLiteral("Проекции на оси координат"));
+    CheckBox1 = place<QCheckBox>(GroupBox2, "CheckBox1", {8, 150, inner, 18}, checks[0]);
+    CheckBox2 = place<QCheckBox>(GroupBox2, "CheckBox2", {8, 168, inner, 18}, checks[1]);
+    CheckBox3 = place<QCheckBox>(GroupBox2, "CheckBox3", {8, 186, inner, 18}, checks[2]);
 
-    BitBtn11 = place<QPushButton>(Panel1, "BitBtn11", {0, 214, 120, 26}, QStringLiteral("Убрать график"));
-    ComboBox3 = place<QComboBox>(Panel1, "ComboBox3", {124, 216, 61, 22});
+    BitBtn11 = place<QPushButton>(Panel1, "BitBtn11", {0, 214, W - 65, 26}, QStringLiteral("Убрать график"));
+    ComboBox3 = place<QComboBox>(Panel1, "ComboBox3", {W - 61, 216, 61, 22});
     ComboBox3->addItems({"все", "1", "2", "3", "4", "5"});
     ComboBox3->setCurrentIndex(0);
 
-    GroupBox1 = place<QGroupBox>(Panel1, "GroupBox1", {0, 244, kPanelWidth, 50}, QStringLiteral("    Масштаб    "));
-    BitBtn2 = place<QPushButton>(GroupBox1, "BitBtn2", {8, 18, 50, 26}, QStringLiteral("+"));
+    // Rows of buttons spread evenly over a group box.
+    const auto row = [inner](int count, int width, int i) { return 8 + i * (inner - width) / (count - 1); };
+    const int zoomWidth = (inner - 18) / 3;
+    GroupBox1 = place<QGroupBox>(Panel1, "GroupBox1", {0, 244, W, 50}, QStringLiteral("    Масштаб    "));
+    BitBtn2 = place<QPushButton>(GroupBox1, "BitBtn2", {row(3, zoomWidth, 0), 18, zoomWidth, 26}, QStringLiteral("+"));
     BitBtn2->setToolTip(QStringLiteral("Приблизить график"));
-    BitBtn4 = place<QPushButton>(GroupBox1, "BitBtn4", {67, 18, 50, 26});
-    BitBtn4->setIcon(style()->standardIcon(QStyle::SP_TitleBarNormalButton));
+    BitBtn4 = place<QPushButton>(GroupBox1, "BitBtn4", {row(3, zoomWidth, 1), 18, zoomWidth, 26});
+    BitBtn4->setIcon(textIcon(QStringLiteral("1:1"), QColor(0, 96, 0), font()));
+    BitBtn4->setIconSize(QSize(28, 16));
     BitBtn4->setToolTip(QStringLiteral("Исходный масштаб"));
-    BitBtn3 = place<QPushButton>(GroupBox1, "BitBtn3", {127, 18, 50, 26}, QStringLiteral("-"));
+    BitBtn3 = place<QPushButton>(GroupBox1, "BitBtn3", {row(3, zoomWidth, 2), 18, zoomWidth, 26}, QStringLiteral("-"));
     BitBtn3->setToolTip(QStringLiteral("Отдалить график"));
     BitBtn2->setEnabled(false);
     BitBtn3->setEnabled(false);
 
-    ColorBtn1 = place<TColorBtn>(Panel1, "ColorBtn1", {0, 298, kPanelWidth, 26}, QStringLiteral("Цвет графика"));
+    ColorBtn1 = place<TColorBtn>(Panel1, "ColorBtn1", {0, 298, W, 26}, QStringLiteral("Цвет графика"));
     ColorBtn1->setButtonColor(Qt::red);
 
-    GroupBox3 = place<QGroupBox>(Panel1, "GroupBox3", {0, 328, kPanelWidth, 52}, QStringLiteral("Навигация"));
-    BitBtn5 = place<QPushButton>(GroupBox3, "BitBtn5", {8, 18, 30, 26});
-    BitBtn5->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    BitBtn5->setToolTip(QStringLiteral("Сдвинуть график влево"));
-    BitBtn7 = place<QPushButton>(GroupBox3, "BitBtn7", {42, 18, 30, 26});
-    BitBtn7->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    BitBtn7->setToolTip(QStringLiteral("Сдвинуть график вверх"));
-    BitBtn8 = place<QPushButton>(GroupBox3, "BitBtn8", {76, 18, 30, 26});
-    BitBtn8->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    BitBtn8->setToolTip(QStringLiteral("Сдвинуть график вниз"));
-    BitBtn6 = place<QPushButton>(GroupBox3, "BitBtn6", {110, 18, 30, 26});
-    BitBtn6->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    BitBtn6->setToolTip(QStringLiteral("Сдвинуть график вправо"));
-    BitBtn9 = place<QPushButton>(GroupBox3, "BitBtn9", {147, 18, 30, 26});
-    BitBtn9->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    BitBtn9->setToolTip(QStringLiteral("Отменить сдвиг"));
+    GroupBox3 = place<QGroupBox>(Panel1, "GroupBox3", {0, 328, W, 52}, QStringLiteral("Навигация"));
+    const struct {
+        QPushButton*& button;
+        const char* name;
+        QStyle::StandardPixmap icon;
+        const char* hint;
+    } moves[] = {
+        {BitBtn5, "BitBtn5", QStyle::SP_ArrowLeft, "Сдвинуть график влево"},
+        {BitBtn7, "BitBtn7", QStyle::SP_ArrowUp, "Сдвинуть график вверх"},
+        {BitBtn8, "BitBtn8", QStyle::SP_ArrowDown, "Сдвинуть график вниз"},
+        {BitBtn6, "BitBtn6", QStyle::SP_ArrowRight, "Сдвинуть график вправо"},
+        {BitBtn9, "BitBtn9", QStyle::SP_BrowserReload, "Отменить сдвиг"},
+    };
+    int i = 0;
+    for (const auto& move : moves) {
+        move.button = place<QPushButton>(GroupBox3, move.name, {row(5, 30, i++), 18, 30, 26});
+        move.button->setIcon(style()->standardIcon(move.icon));
+        move.button->setToolTip(QString::fromUtf8(move.hint));
+    }
     GroupBox3->setEnabled(false);
 
-    BitBtn1 = place<QPushButton>(Panel1, "BitBtn1", {0, 386, kPanelWidth, 26}, QStringLiteral("Сохранить график"));
+    BitBtn1 = place<QPushButton>(Panel1, "BitBtn1", {0, 386, W, 26}, QStringLiteral("Сохранить график"));
 
     platform::filterKeys(
         Edit2, [](char32_t c) { return keys::signedDecimalFilter(c, keys::CommaLetters::None); }, host().sounds);
