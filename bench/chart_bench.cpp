@@ -3,7 +3,8 @@
 // points, on the worker, from the press of "Начертить" until the chart is
 // painted), then one redraw after a zoom ("+") and after a scroll (left). The
 // sampling is timed three times and the least is kept; each redraw is timed
-// eleven times and the median is kept.
+// eleven times and the median is kept. A second line gives the processor time
+// of the best sampling (both threads), which a busy machine does not inflate.
 #include "platform/qt/presenter.h"
 #include "plot/ui/chart.h"
 #include "plot/ui/form25.h"
@@ -16,12 +17,20 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
 
 constexpr int kSamplings = 3;
 constexpr int kRedraws = 11;
+
+double processorSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
 
 double median(std::vector<double> values)
 {
@@ -60,18 +69,24 @@ int main(int argc, char** argv)
     QObject::connect(&chart, &vy::Chart::afterDraw, [&draws] { ++draws; });
 
     double best = 1e9;
+    double bestProcessor = 0;
     for (int run = 0; run < kSamplings; ++run) {
         QElapsedTimer clock;
         clock.start();
+        const double processorStart = processorSeconds();
         form.Button1Click();
         while (form.drawing())
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         // The points are in; the drawing they asked for comes with the next events.
         const int before = draws;
         while (draws == before)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QApplication::processEvents();
-        best = std::min(best, static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        if (seconds < best) {
+            best = seconds;
+            bestProcessor = processorSeconds() - processorStart;
+        }
         if (chart.pointCount(0) != 2000001) {
             std::fprintf(stderr, "chart: %d points drawn instead of 2000001\n", chart.pointCount(0));
             return 1;
@@ -90,5 +105,6 @@ int main(int argc, char** argv)
     }
     std::printf("chart: sample+draw 2000001 points %.3f s; zoom redraw %.1f ms; scroll redraw %.1f ms\n", best,
                 median(zooms), median(scrolls));
+    std::printf("(processor time of that sampling and drawing: %.3f s)\n", bestProcessor);
     return 0;
 }
