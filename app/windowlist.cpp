@@ -1,4 +1,5 @@
 #include "app/windowlist.h"
+#include "calc/ui/form24.h"
 #include "plot/ui/form25.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
@@ -13,12 +14,6 @@ using Tool = TForm1::Tool;
 template <class Window>
 std::unique_ptr<QWidget> make(WindowContext& c) {
     return std::make_unique<Window>(c.host, c.data);
-}
-
-// The chart plotter takes the main window's colour each time it is shown.
-std::unique_ptr<QWidget> makeChartPlotter(WindowContext& c) {
-    TForm1* main = &c.main;
-    return std::make_unique<TForm25>(c.host, c.data, [main] { return main->palette().color(QPalette::Window); });
 }
 
 const std::vector<WindowSlot>& windowSlots() {
@@ -44,8 +39,12 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
         {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
-        {"TForm24", "number systems and units of measure", Tool::NumberSystems, {}, {}},
-        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, makeChartPlotter, {}},
+        {"TForm24", "number systems and units of measure", Tool::NumberSystems,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm24>(c.host, c.data, &c.main); },
+         {}},
+        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm25>(c.host, c.data, &c.main); },
+         {}},
         {"TForm26", "linear systems of n equations", Tool::SystemsN, {}, {}},
     };
     return table;

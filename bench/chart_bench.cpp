@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir folder;
     vy::platform::QtHost host;
-    vy::TForm25 form(host.host(), vy::DataFolder{folder.path().toStdString() + "/"}, {});
+    vy::TForm25 form(host.host(), vy::DataFolder{folder.path().toStdString() + "/"});
     form.show();
     QApplication::processEvents();
 

@@ -61,12 +61,12 @@ const ChartAxis kAxes[] = {ChartAxis::Left, ChartAxis::Right, ChartAxis::Bottom,
 
 } // namespace
 
-TForm25::TForm25(platform::Host host, DataFolder data, std::function<QColor()> mainColor,
+TForm25::TForm25(platform::Host host, DataFolder data, const QWidget* colourSource,
                  platform::StandardDialogs& dialogs, QWidget* parent)
     : ToolWindow(host, std::move(data),
                  {"TForm25", QStringLiteral(" Графики функций"), QSize(631, 427), &ini::kPlaceForm25, true},
                  parent),
-      mainColor_(std::move(mainColor)), dialogs_(dialogs), runner_(platform::postTo(this))
+      colourSource_(colourSource), dialogs_(dialogs), runner_(platform::postTo(this))
 {
     buildControls();
     FormResize();
@@ -213,11 +213,13 @@ void TForm25::buildControls()
 
 void TForm25::FormActivate()
 {
-    const QColor color = mainColor_ ? mainColor_() : palette().color(QPalette::Window);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, color);
-    setPalette(pal);
-    Chart1->setChartColor(color);
+    if (colourSource_) {
+        const QColor color = colourSource_->palette().color(QPalette::Window);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, color);
+        setPalette(colours);
+        Chart1->setChartColor(color);
+    }
     // Image1 is drawn on a clear ground, so it already shows the window's colour.
     ColorBtn1->setButtonColor(storedColor(1, ColorBtn1->ButtonColor()));
 }

@@ -12,8 +12,8 @@
 #include "platform/qt/toolwindow.h"
 
 #include <QColor>
+#include <QPointer>
 #include <exception>
-#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -33,8 +33,9 @@ class TColorBtn;
 class TForm25 : public ToolWindow {
     Q_OBJECT
 public:
-    // mainColor gives the main window's colour, which the window takes when it is shown.
-    TForm25(platform::Host host, DataFolder data, std::function<QColor()> mainColor,
+    // colourSource is the window whose colour this one and its chart take each
+    // time it becomes active (the main window); none keeps the designed colour.
+    TForm25(platform::Host host, DataFolder data, const QWidget* colourSource = nullptr,
             platform::StandardDialogs& dialogs = platform::qtDialogs(), QWidget* parent = nullptr);
     ~TForm25() override;
 
@@ -96,7 +97,7 @@ private:
     void showReadout(QPoint pixel);
     void setBusy(bool busy);
 
-    std::function<QColor()> mainColor_;
+    QPointer<const QWidget> colourSource_;
     platform::StandardDialogs& dialogs_;
     JobRunner runner_;
     ScrollCounters counters_;

@@ -44,9 +44,18 @@ public:
 
 const QColor kMainColor(200, 220, 240);
 
+// Stands for the main window, whose colour the window takes.
+QWidget* coloured(QWidget& widget)
+{
+    QPalette colours = widget.palette();
+    colours.setColor(QPalette::Window, kMainColor);
+    widget.setPalette(colours);
+    return &widget;
+}
+
 class Form25Test : public GuiTest {
 protected:
-    Form25Test() : form(host_.host(), DataFolder{folder()}, [] { return kMainColor; }, dialogs)
+    Form25Test() : form(host_.host(), DataFolder{folder()}, coloured(mainWindow), dialogs)
     {
         form.show();
         processEvents();
@@ -77,6 +86,7 @@ protected:
     }
     QWidget* plotArea() { return control<QWidget>(form, "Chart1")->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly); }
 
+    QWidget mainWindow;
     FakeDialogs dialogs;
     TForm25 form;
 };
@@ -460,11 +470,13 @@ TEST_F(Form25Test, ThePlaceAndSizeAreKeptAndTheChartFillsTheRoomLeftOfThePanel)
     EXPECT_LT(chartPlace.right(), panel.left());
     EXPECT_GT(chartPlace.width(), 600);
     EXPECT_GT(chartPlace.height(), 580);
-    form.close();
-    const IniFile ini(path("Вычислица.ini"));
-    EXPECT_EQ(ini.readInteger("position", "f25Width", -1), 900);
-    EXPECT_EQ(ini.readInteger("position", "f25Height", -1), 600);
-    EXPECT_NE(ini.readInteger("position", "f25left", -100000), -100000);
+    QSize reopened;
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm25, [&] {
+        auto again = std::make_unique<TForm25>(host_.host(), DataFolder{folder()}, nullptr, dialogs);
+        reopened = again->size();
+        return again;
+    });
+    EXPECT_EQ(reopened, QSize(900, 600));
 }
 
 } // namespace
