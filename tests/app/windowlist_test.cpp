@@ -3,6 +3,7 @@
 #include "app/windowlist.h"
 #include "tests/support/windowtest.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTimer>
 #include <set>
@@ -64,6 +65,29 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
         EXPECT_TRUE(wasModal) << windowName;
         EXPECT_FALSE(tool->isVisible());
     }
+}
+
+TEST_F(WindowListTest, TheChartPlotterOpensFromItsMenuItemInTheMainWindowsColour)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* chart = windows.window("TForm25");
+    ASSERT_TRUE(chart);
+    auto* item = windows.main().findChild<QAction*>(QStringLiteral("N2"));
+    ASSERT_TRUE(item);
+    EXPECT_TRUE(item->isEnabled());
+    QPalette colours = windows.main().palette();
+    colours.setColor(QPalette::Window, QColor(10, 120, 200));
+    windows.main().setPalette(colours);
+    bool wasModal = false;
+    QColor shownIn;
+    QTimer::singleShot(0, chart, [&] {
+        wasModal = chart->isVisible() && chart->isModal();
+        shownIn = chart->palette().color(QPalette::Window);
+        chart->close();
+    });
+    item->trigger(); // returns once the window is closed
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(shownIn, QColor(10, 120, 200));
 }
 
 } // namespace
