@@ -4,6 +4,7 @@
 #include "core/inifile.h"
 #include "core/keyfilters.h"
 #include "core/numtext.h"
+#include "platform/helppage.h"
 #include "platform/qt/jobpost.h"
 #include "platform/qt/keyfilter.h"
 #include "plot/ui/chart.h"
@@ -521,9 +522,7 @@ void TForm25::BitBtn1Click()
 
 void TForm25::BitBtn10Click()
 {
-    // Whether the viewer starts is not reported, as for every help page.
-    host().environment.startDetached("helpviewer",
-                                     {host().environment.programFolder() + "Help.chm::/График функций.htm"});
+    platform::openHelpPage(host().environment, "График функций.htm");
 }
 
 } // namespace vy
