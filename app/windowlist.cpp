@@ -1,5 +1,7 @@
 #include "app/windowlist.h"
+#include "calc/ui/form10.h"
 #include "calc/ui/form24.h"
+#include "calc/ui/form8.h"
 #include "formula/ui/form6.h"
 #include "plot/ui/form25.h"
 #include "solvers/ui/form22.h"
@@ -31,9 +33,9 @@ const std::vector<WindowSlot>& windowSlots() {
          {}},
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt,
          [](WindowContext& c) { return std::make_unique<TForm7>(c.host, c.data, &c.main); }, {}},
-        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
+        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, make<TForm8>, {}},
         {"TForm9", "percentages", Tool::Percentages, {}, {}},
-        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},
+        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
         {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
         {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},
