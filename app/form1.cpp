@@ -4,6 +4,7 @@
 #include "app/quickcalc.h"
 #include "core/inifile.h"
 #include "core/keyfilters.h"
+#include "app/mainkeys.h"
 #include "core/protocol.h"
 #include "core/settingskeys.h"
 #include "platform/fileattrs.h"
@@ -11,6 +12,7 @@
 #include "platform/qt/guard.h"
 #include "platform/qt/placement.h"
 #include "platform/qt/presenter.h"
+#include "platform/qt/report.h"
 
 #include <QAction>
 #include <QApplication>
@@ -458,8 +460,8 @@ void TForm1::popupAt(QMenu* menu, QAbstractButton* button) {
 void TForm1::FormCreate() {
     user_ = ini::userSection(host_.environment.loginName());
     IniFile ini(data_.settingsPath());
-    platform::moveOnScreen(*this, QPoint(ini.readInteger(ini::kPosition, ini::kLeft, kDesignedLeft),
-                                         ini.readInteger(ini::kPosition, ini::kTop, kDesignedTop)));
+    move(kDesignedLeft, kDesignedTop);
+    platform::restorePlace(*this, ini, ini::kPlaceForm1, false);
     for (const char* name : ini::kResultLabels)
         result(name)->setText(qs(ini.readString(ini::kTools, name, "")));
     if (ini.readColor(user_, ini::kColor, ini::kColorUnset) == ini::kColorUnset)
@@ -576,9 +578,7 @@ void TForm1::FormDestroy() {
     if (fontId_ >= 0) QFontDatabase::removeApplicationFont(fontId_);
     fontId_ = -1;
     IniFile ini(data_.settingsPath());
-    const QPoint place = placeBeforeClose_.value_or(pos());
-    ini.writeInteger(ini::kPosition, ini::kLeft, place.x());
-    ini.writeInteger(ini::kPosition, ini::kTop, place.y());
+    platform::storePlace(ini, ini::kPlaceForm1, QRect(placeBeforeClose_.value_or(pos()), size()));
     for (const char* name : ini::kResultLabels)
         ini.writeString(ini::kTools, name, result(name)->text().toStdString());
     platform::setHidden(data_.settingsPath());
@@ -658,26 +658,8 @@ void TForm1::runRow(int rowIndex) {
     for (const auto field : info.fields) texts.push_back(edit(std::string(field))->text().toStdString());
     const quickcalc::Outcome outcome = quickcalc::run(row, texts, balloon_ != 0);
     if (outcome.report) {
-        const quickcalc::Report& report = *outcome.report;
-        if (report.stopSoundFirst) host_.sounds.criticalStop();
-        switch (report.presentation) {
-        case quickcalc::Presentation::PlainMessage: host_.presenter.plainMessage(report.text); break;
-        case quickcalc::Presentation::InformationDialog: host_.presenter.informationDialog(report.text); break;
-        case quickcalc::Presentation::MessageBox:
-            host_.presenter.messageBox(report.text, report.caption, report.icon);
-            break;
-        case quickcalc::Presentation::Balloon: {
-            const char* fieldName = balloonField(row);
-            QPoint stem = frameGeometry().topLeft() + QPoint(report.balloonOffset.x, report.balloonOffset.y);
-            if (fieldName != nullptr) {
-                // Just below the left part of the field, wherever the layout put it.
-                QLineEdit* field = edit(fieldName);
-                stem = field->mapToGlobal(QPoint(10, field->height()));
-            }
-            host_.presenter.balloon(report.text, {stem.x(), stem.y()}, this);
-            break;
-        }
-        }
+        const char* field = balloonField(row);
+        platform::present(host_, *outcome.report, this, field != nullptr ? edit(field) : nullptr);
         return;
     }
     for (const auto& label : outcome.labels) result(label.label)->setText(qs(label.text));

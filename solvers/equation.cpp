@@ -1,6 +1,7 @@
 #include "solvers/equation.h"
 
 #include "core/floatfail.h"
+#include "core/mathconst.h"
 #include "core/numtext.h"
 
 #include <array>
@@ -12,7 +13,6 @@ namespace vy {
 
 namespace {
 
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
 const char* const kFormulaError = "ВНИМАНИЕ: ОШИБКА В ФОРМУЛЕ\r         Проверьте уравнение ";
 

@@ -2,13 +2,10 @@
 // "Решение уравнений": roots of f(x) = 0 by one of four methods. The search runs
 // on a worker thread (SearchRunner); its output reaches the window as queued
 // calls on this thread, and the window pauses, resumes and cancels it.
-#include "core/datafolder.h"
-#include "platform/host.h"
+#include "platform/qt/toolwindow.h"
 #include "solvers/searchrunner.h"
 #include "solvers/ui/searchdialogs.h"
 
-#include <QWidget>
-#include <cstdint>
 #include <memory>
 
 class QCheckBox;
@@ -22,7 +19,7 @@ class QRadioButton;
 
 namespace vy {
 
-class TForm22 : public QWidget {
+class TForm22 : public ToolWindow {
     Q_OBJECT
 public:
     // dialogs shows the search's message boxes; by default real, non-blocking ones.
@@ -38,34 +35,27 @@ public:
     void BitBtn3Click(); // "Пауза" / "Возобновить"
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void FormActivate() override;
+    void FormClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class View;
-
     void buildControls();
-    void FormActivate();
     void RadioButton1Click();
     void RadioButton2Click();
     void RadioButton3Click();
     void CheckBox1Click();
-    void readPosition();
-    void writePosition();
 
-    // Run on this thread for the search numbered run; dropped when that search
-    // is no longer the current one or has been cancelled.
-    void applyUpdate(std::uint64_t run, const SearchUpdate& update);
-    void showDialog(std::uint64_t run, const SearchDialog& dialog);
-    void searchFinished(std::uint64_t run, const std::string& failure);
-    bool current(std::uint64_t run) const;
+    class View;
+    // The search's output, on this thread.
+    void applyUpdate(const SearchUpdate& update);
+    void showDialog(const SearchDialog& dialog, std::function<void(DialogReply)> reply);
+    void searchFinished(const std::string& failure);
 
     void setBusyCursors(bool busy);
     void setIdle();
     void showPauseGlyph(bool pause);
 
-    platform::Host host_;
-    DataFolder data_;
     std::unique_ptr<SearchDialogs> dialogs_;
     std::unique_ptr<View> view_;
     std::unique_ptr<SearchRunner> runner_;

@@ -1,7 +1,6 @@
 // The main window driven through its fields, buttons and keys.
 #include "tests/app/form1_test.h"
 
-#include "app/windowlist.h"
 #include "platform/qt/activation.h"
 #include "platform/qt/guard.h"
 
@@ -534,29 +533,6 @@ TEST_F(ToolWindowTest, AFailureBeforeAToolShowsReachesTheGeneralErrorBox) {
     EXPECT_EQ(host_.presenter.shown[0].kind, K::GeneralError);
     EXPECT_EQ(host_.presenter.shown[0].text, "File access denied.");
     EXPECT_FALSE(tool->isVisible());
-}
-
-TEST_F(Form1Test, WindowListHandsEveryBuiltToolToTheMainWindow) {
-    // Every window has its place in the creation order, sub-windows included.
-    std::vector<std::string> order;
-    for (const WindowSlot& slot : windowSlots()) order.emplace_back(slot.name);
-    EXPECT_EQ(order, (std::vector<std::string>{"TForm2",  "TForm3",  "TForm4",  "TForm5",  "TForm6",  "TForm7",
-                                               "TForm8",  "TForm9",  "TForm10", "TForm11", "TForm12", "TForm13",
-                                               "TForm14", "TForm15", "TForm16", "TForm17", "TForm18", "TForm21",
-                                               "TForm22", "TForm23", "TForm19", "TForm24", "TForm25", "TForm26"}));
-
-    WindowList windows(host_.host(), DataFolder{folder()});
-    for (const WindowSlot& slot : windowSlots()) {
-        if (slot.tool) {
-            EXPECT_EQ(windows.main().hasToolWindow(*slot.tool), static_cast<bool>(slot.create)) << slot.name;
-        }
-        EXPECT_EQ(windows.window(slot.name) != nullptr, static_cast<bool>(slot.create)) << slot.name;
-        if (QWidget* tool = windows.window(slot.name)) {
-            EXPECT_FALSE(tool->isVisible()) << "created hidden";
-        }
-    }
-    EXPECT_EQ(windows.window("TForm1"), &windows.main());
-    EXPECT_FALSE(windows.main().isVisible());
 }
 
 TEST_F(ToolWindowTest, MenuButtonsPopTheirMenuBesideTheButton) {
