@@ -1,4 +1,5 @@
 #include "app/windowlist.h"
+#include "linalg/ui/form4.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 
@@ -18,7 +19,7 @@ const std::vector<WindowSlot>& windowSlots() {
     static const std::vector<WindowSlot> table = {
         {"TForm2", "about the program and the computer", Tool::About, {}, {}},
         {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
-        {"TForm4", "linear systems of three and four equations", Tool::Systems34, {}, {}},
+        {"TForm4", "linear systems of three and four equations", Tool::Systems34, make<TForm4>, {}},
         {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression, {}, {}},
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt, {}, {}},
