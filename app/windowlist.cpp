@@ -1,4 +1,5 @@
 #include "app/windowlist.h"
+#include "linalg/ui/form26.h"
 #include "linalg/ui/form4.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
@@ -40,7 +41,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
         {"TForm24", "number systems and units of measure", Tool::NumberSystems, {}, {}},
         {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, {}, {}},
-        {"TForm26", "linear systems of n equations", Tool::SystemsN, {}, {}},
+        {"TForm26", "linear systems of n equations", Tool::SystemsN, make<TForm26>, {}},
     };
     return table;
 }

@@ -184,6 +184,14 @@ std::string SystemPreview(const SystemCells& cells)
     return text;
 }
 
+Report BadCellReport(bool balloon)
+{
+    return inputReport(balloon,
+                       messageBoxReport("Здесь должно быть  число. \rПри записи дробного числа используйте запятую.",
+                                        "Внимание", Icon::Information, true),
+                       "Здесь должно быть число. При записи дробного числа используйте запятую.");
+}
+
 SystemAnswer SolveSystemPlain(const SystemCells& cells)
 {
     SystemAnswer answer;

@@ -4,6 +4,7 @@
 // by Cramer's rule with determinants of the matrix routines, and the preview
 // that writes the equations out while the user types.
 #include "core/floatfail.h"
+#include "core/report.h"
 
 #include <cstddef>
 #include <exception>
@@ -71,6 +72,10 @@ using SolveProgress = std::function<void(double fraction)>;
 // precision. The results are those of one DetMatrix per determinant; the work
 // the determinants have in common is done once.
 SystemAnswer SolveSystem(const SystemCells& cells, const SolveProgress& progress = {});
+
+// How a cell that is not a number is reported: a balloon at the cell when the
+// user chose balloons, otherwise a box after the critical-stop sound.
+Report BadCellReport(bool balloon);
 
 // The same solve with one full DetMatrix per root: the reference the shared
 // elimination is checked against.
