@@ -1,4 +1,5 @@
 #include "app/windowlist.h"
+#include "linalg/ui/form21.h"
 #include "linalg/ui/form26.h"
 #include "linalg/ui/form4.h"
 #include "solvers/ui/form22.h"
@@ -35,7 +36,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, {}, {}},
         {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, {}, {}},
-        {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, {}, {}},
+        {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, make<TForm21>, {}},
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
         {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
