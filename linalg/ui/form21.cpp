@@ -143,10 +143,10 @@ void TForm21::buildControls()
     UpDown1 = place<UpDown>(this, "UpDown1", {110, 302, 16, 22}, Edit1, 0, 100, 3);
     BitBtn1 = place<QPushButton>(this, "BitBtn1", {136, 300, 100, 26}, QStringLiteral("Применить"));
 
-    CheckBox1 = place<QCheckBox>(this, "CheckBox1", {8, 330, 150, 20}, QStringLiteral("Квадратная матрица"));
+    CheckBox1 = place<QCheckBox>(this, "CheckBox1", {8, 330, 172, 20}, QStringLiteral("Квадратная матрица"));
     CheckBox1->setChecked(true);
-    Edit3 = place<QLineEdit>(this, "Edit3", {162, 330, 100, 22}, QStringLiteral("Столбцы А"));
-    Edit2 = place<QLineEdit>(this, "Edit2", {270, 330, 103, 22}, QStringLiteral("Строки В"));
+    Edit3 = place<QLineEdit>(this, "Edit3", {182, 330, 92, 22}, QStringLiteral("Столбцы А"));
+    Edit2 = place<QLineEdit>(this, "Edit2", {280, 330, 93, 22}, QStringLiteral("Строки В"));
     Edit3->setEnabled(false);
     Edit2->setEnabled(false);
 

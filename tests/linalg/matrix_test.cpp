@@ -2,11 +2,13 @@
 
 #include "core/floatfail.h"
 #include "core/rangefail.h"
+#include "linalg/elimination.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 namespace vy {
@@ -59,6 +61,43 @@ const DetCase kDeterminants[] = {
 
 INSTANTIATE_TEST_SUITE_P(Matrix, Determinant, ::testing::ValuesIn(kDeterminants),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The reduction decides the cut-off in doubles first and in extended precision
+// only near the limit; elements right at the limit must come out as the
+// extended test alone gives them.
+TEST(Matrix, ReductionClearsExactlyWhatTheExtendedCutOffClears)
+{
+    // One element per row, so that each row's own decision counts: row i
+    // reduces to t = old - l (pivot row [1, 1]) with t aimed at the limit.
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    constexpr std::size_t rows = 2000;
+    elim::Buffer w(rows + 1, 2);
+    w.at(0, 0) = 1.0;
+    w.at(0, 1) = 1.0;
+    for (std::size_t i = 1; i <= rows; ++i) {
+        const double old = std::ldexp(unit(random), static_cast<int>(i % 40) - 20);
+        const double target = 1e-10 * old * (1 + 4e-6 * unit(random)); // a few millionths either side
+        w.at(i, 0) = old - target;
+        w.at(i, 1) = old;
+    }
+    std::vector<double> expected(rows + 1);
+    int cleared = 0;
+    for (std::size_t i = 1; i <= rows; ++i) {
+        const long double old = w.at(i, 1);
+        double t = static_cast<double>(old - static_cast<long double>(w.at(i, 0)) * 1.0L * 1.0L);
+        if (std::fabs(static_cast<long double>(t)) < 1e-10L * std::fabs(old)) {
+            t = 0.0;
+            ++cleared;
+        }
+        expected[i] = t;
+    }
+    ASSERT_TRUE(elim::reduceRows(w, 0, 0, rows + 1, 1.0));
+    for (std::size_t i = 1; i <= rows; ++i)
+        ASSERT_EQ(w.at(i, 1), expected[i]) << i;
+    EXPECT_GT(cleared, 200);
+    EXPECT_LT(cleared, 1800) << "both sides of the limit are met";
+}
 
 TEST(Matrix, DeterminantBeyondTheDoubleRangeIsAnOverflow)
 {
