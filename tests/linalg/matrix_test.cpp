@@ -210,6 +210,15 @@ TEST(Matrix, NewMatrixKeepsTheValuesInsideTheNewBounds)
     EXPECT_THROW(NewMatrix(-1, 2, m), RangeFailure);
 }
 
+TEST(Matrix, CountsBeyondSixteenBitsAreARangeFailure)
+{
+    const TMatrix tall(kMaxMatrixCount + 1, 1);
+    TMatrix r;
+    EXPECT_THROW(TransMatrix(tall, r), RangeFailure);
+    EXPECT_THROW(DetMatrix(tall, Messages{}.sink()), RangeFailure);
+    EXPECT_NO_THROW(TransMatrix(TMatrix(kMaxMatrixCount, 1), r));
+}
+
 TEST(Matrix, CopiesShareTheirRows)
 {
     TMatrix a{{1}};
