@@ -85,13 +85,8 @@ void TForm4::buildControls()
         place<QLabel>(GroupBox1, "", QRect(140, y, 16, 20), QStringLiteral(" ="));
         field(GroupBox1, 4 + 4 * row, {158, y, 48, 20}, kThreeTexts[4 * row + 3]);
     }
-    BitBtn1 = place<QPushButton>(this, "BitBtn1", {226, 56, 30, 26}, QStringLiteral("="));
-    BitBtn1->setToolTip(QStringLiteral("Вычислить"));
-    GroupBox2 = place<QGroupBox>(this, "GroupBox2", {260, 22, 160, 94}, QStringLiteral("Уравнение"));
-    Label3 = textLabel(GroupBox2, "Label3", {6, 18, 148, 72});
-    Label3->setWordWrap(true);
-    GroupBox3 = place<QGroupBox>(this, "GroupBox3", {424, 22, 104, 94}, QStringLiteral("Ответ"));
-    Label6 = textLabel(GroupBox3, "Label6", {6, 18, 94, 72});
+    buildOutputs(22, 94, {"BitBtn1", "GroupBox2", "Label3", "GroupBox3", "Label6"},
+                 {&BitBtn1, &GroupBox2, &Label3, &GroupBox3, &Label6});
 
     // Four unknowns.
     GroupBox4 = place<QGroupBox>(this, "GroupBox4", {8, 120, 214, 142}, QStringLiteral("Ввод индексов"));
@@ -102,13 +97,8 @@ void TForm4::buildControls()
         place<QLabel>(GroupBox4, "", QRect(152, y, 10, 20), QStringLiteral("="));
         field(GroupBox4, 29 + row, {164, y, 42, 20}, kFourFreeTerms[row]);
     }
-    BitBtn2 = place<QPushButton>(this, "BitBtn2", {226, 178, 30, 26}, QStringLiteral("="));
-    BitBtn2->setToolTip(QStringLiteral("Вычислить"));
-    GroupBox5 = place<QGroupBox>(this, "GroupBox5", {260, 120, 160, 142}, QStringLiteral("Уравнение"));
-    Label8 = textLabel(GroupBox5, "Label8", {6, 18, 148, 118});
-    Label8->setWordWrap(true);
-    GroupBox6 = place<QGroupBox>(this, "GroupBox6", {424, 120, 104, 142}, QStringLiteral("Ответ"));
-    Label7 = textLabel(GroupBox6, "Label7", {6, 18, 94, 118});
+    buildOutputs(120, 142, {"BitBtn2", "GroupBox5", "Label8", "GroupBox6", "Label7"},
+                 {&BitBtn2, &GroupBox5, &Label8, &GroupBox6, &Label7});
 
     // Tab order: the upper fields, its button, the lower fields, its button.
     QWidget* previous = nullptr;
@@ -135,6 +125,17 @@ void TForm4::buildControls()
         connectGuarded(edits_[n], &QLineEdit::textChanged, &TForm4::ThreePreviewChange);
     for (int n = 13; n <= 32; ++n)
         connectGuarded(edits_[n], &QLineEdit::textChanged, &TForm4::FourPreviewChange);
+}
+
+void TForm4::buildOutputs(int top, int height, const OutputNames& names, const Outputs& outputs)
+{
+    *outputs.button = place<QPushButton>(this, names.button, {226, top + height / 2 - 13, 30, 26}, QStringLiteral("="));
+    (*outputs.button)->setToolTip(QStringLiteral("Вычислить"));
+    *outputs.equations = place<QGroupBox>(this, names.equations, {260, top, 160, height}, QStringLiteral("Уравнение"));
+    *outputs.preview = textLabel(*outputs.equations, names.preview, {6, 18, 148, height - 24});
+    (*outputs.preview)->setWordWrap(true);
+    *outputs.result = place<QGroupBox>(this, names.result, {424, top, 104, height}, QStringLiteral("Ответ"));
+    *outputs.answer = textLabel(*outputs.result, names.answer, {6, 18, 94, height - 24});
 }
 
 ThreeTexts TForm4::threeTexts() const

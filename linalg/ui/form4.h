@@ -29,7 +29,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The "=" button, the preview and the answer of one half.
+    struct OutputNames {
+        const char *button, *equations, *preview, *result, *answer;
+    };
+    struct Outputs {
+        QPushButton** button;
+        QGroupBox** equations;
+        QLabel** preview;
+        QGroupBox** result;
+        QLabel** answer;
+    };
     void buildControls();
+    void buildOutputs(int top, int height, const OutputNames& names, const Outputs& outputs);
     QLineEdit* field(QWidget* parent, int number, QRect geometry, const char* text);
     ThreeTexts threeTexts() const;
     FourTexts fourTexts() const;
