@@ -1,9 +1,14 @@
 #include "app/windowlist.h"
+#include "calc/ui/form10.h"
+#include "calc/ui/form24.h"
+#include "calc/ui/form8.h"
+#include "formula/ui/form6.h"
 #include "linalg/ui/form21.h"
 #include "linalg/ui/form26.h"
 #include "linalg/ui/form4.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
+#include "ui/ui/form7.h"
 
 #include <cstring>
 
@@ -23,11 +28,16 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
         {"TForm4", "linear systems of three and four equations", Tool::Systems34, make<TForm4>, {}},
         {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
-        {"TForm6", "expression: postfix form and value, keypad", Tool::Expression, {}, {}},
-        {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt, {}, {}},
-        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
+        {"TForm6", "expression: postfix form and value, keypad", Tool::Expression,
+         [](WindowContext& c) {
+             return std::make_unique<TForm6>(c.host, c.data, [&c] { return c.window("TForm7"); });
+         },
+         {}},
+        {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt,
+         [](WindowContext& c) { return std::make_unique<TForm7>(c.host, c.data, &c.main); }, {}},
+        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, make<TForm8>, {}},
         {"TForm9", "percentages", Tool::Percentages, {}, {}},
-        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},
+        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
         {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
         {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},
@@ -40,7 +50,9 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
         {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
-        {"TForm24", "number systems and units of measure", Tool::NumberSystems, {}, {}},
+        {"TForm24", "number systems and units of measure", Tool::NumberSystems,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm24>(c.host, c.data, &c.main); },
+         {}},
         {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, {}, {}},
         {"TForm26", "linear systems of n equations", Tool::SystemsN, make<TForm26>, {}},
     };

@@ -50,11 +50,10 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
     writeFile("Вычислица.log", ""); // the systems window writes to it when it opens
     WindowList windows(host_.host(), DataFolder{folder()});
     // Buttons, and the items of the systems popup.
-    const std::pair<const char*, const char*> rows[] = {{"BitBtn11", "TForm21"},
-                                                        {"BitBtn12", "TForm22"},
-                                                        {"BitBtn13", "TForm23"},
-                                                        {"N341", "TForm4"},
-                                                        {"n5", "TForm26"}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"BitBtn4", "TForm6"},   {"BitBtn5", "TForm8"},   {"BitBtn7", "TForm10"}, {"BitBtn11", "TForm21"},
+        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}, {"N341", "TForm4"},
+        {"n5", "TForm26"}};
     for (const auto& [openerName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;
@@ -76,6 +75,21 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
         EXPECT_FALSE(tool->isVisible());
     }
     EXPECT_TRUE(host_.presenter.shown.empty());
+}
+
+TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* expression = windows.window("TForm6");
+    QWidget* help = windows.window("TForm7");
+    ASSERT_TRUE(expression && help);
+    bool wasModal = false;
+    QTimer::singleShot(0, help, [&] {
+        wasModal = help->isVisible() && help->isModal();
+        help->close();
+    });
+    control<QPushButton>(*expression, "BitBtn2")->click(); // returns once the help is closed
+    EXPECT_TRUE(wasModal);
 }
 
 } // namespace
