@@ -34,6 +34,8 @@ void scaledPower(long double base, std::uint32_t n, long double& mantissa, std::
     }
 }
 
+} // namespace
+
 long double wholePower(long double base, long double exponent)
 {
     const bool reciprocal = exponent < 0;
@@ -68,8 +70,6 @@ long double wholePower(long double base, long double exponent)
     const long double magnitude = finite(std::ldexp(mantissa, static_cast<int>(binaryExponent)));
     return negative ? -magnitude : magnitude;
 }
-
-} // namespace
 
 bool generalPower(long double base, long double exponent, long double& out)
 {

@@ -31,6 +31,11 @@ inline constexpr unsigned kMultiplyLimit = 256;
 // values stay in registers; the rare and long cases are in arith.cpp.
 [[noreturn]] void raise(FloatFailure::Kind kind);
 bool generalPower(long double base, long double exponent, long double& out);
+// base^exponent for a whole exponent with |exponent| <= 2147483647, in at most
+// 31 squarings whatever its size: a value beyond the extended range raises
+// FloatFailure(Overflow), one below it is 0. 0 to a negative power is an
+// overflow here too; a caller that calls it a division by zero checks first.
+long double wholePower(long double base, long double exponent);
 
 // checked::check: an infinity is an overflow, not-a-number an invalid operation.
 inline long double finite(long double v)
