@@ -1,4 +1,7 @@
 #include "app/windowlist.h"
+#include "calc/ui/form11.h"
+#include "calc/ui/form17.h"
+#include "calc/ui/form9.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 
@@ -23,15 +26,15 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression, {}, {}},
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt, {}, {}},
         {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
-        {"TForm9", "percentages", Tool::Percentages, {}, {}},
+        {"TForm9", "percentages", Tool::Percentages, make<TForm9>, {}},
         {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},
-        {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
+        {"TForm11", "powers and roots, with their protocol", Tool::Power, make<TForm11>, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
         {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm14", "table picture: trigonometric values (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm15", "table picture: signs (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, {}, {}},
-        {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, {}, {}},
+        {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, make<TForm17>, {}},
         {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, {}, {}},
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
