@@ -16,8 +16,11 @@ QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
 TForm11::TForm11(platform::Host host, DataFolder data, QWidget* parent)
     : ToolWindow(host, std::move(data),
-                 {"TForm11", qs(power::modeTexts(power::Mode::Power).caption), QSize(249, 302),
-                  &ini::kPlaceForm11},
+                 {.name = "TForm11",
+                  .caption = qs(power::modeTexts(power::Mode::Power).caption),
+                  .client = QSize(249, 302),
+                  .place = &ini::kPlaceForm11,
+                  .position = QPoint(284, 163)},
                  parent)
 {
     buildControls();

@@ -34,7 +34,12 @@ constexpr RowDesign kRows[4] = {
 
 TForm17::TForm17(platform::Host host, DataFolder data, QWidget* parent)
     : ToolWindow(host, std::move(data),
-                 {"TForm17", QString::fromUtf8(arc::kCaption), QSize(404, 171), &ini::kPlaceForm17}, parent)
+                 {.name = "TForm17",
+                  .caption = QString::fromUtf8(arc::kCaption),
+                  .client = QSize(404, 171),
+                  .place = &ini::kPlaceForm17,
+                  .position = QPoint(207, 205)},
+                 parent)
 {
     buildControls();
     Timer1 = new QTimer(this);
@@ -52,11 +57,12 @@ void TForm17::buildControls()
         const RowDesign& d = kRows[i];
         const int top = 12 + 40 * i;
         RowControls& r = rows_[i];
-        r.name = place<QLabel>(this, d.nameLabel, {8, top + 2, 56, 17}, QString::fromLatin1(d.name));
-        r.edit = place<QLineEdit>(this, d.edit, {66, top, 90, 21}, QStringLiteral("1"));
-        r.button = place<QPushButton>(this, d.button, {162, top, 25, 21}, QStringLiteral("="));
-        // The answer sits in a sunken bevel of its own.
-        r.answer = place<QLabel>(this, d.answer, {190, top - 2, 209, 25});
+        r.name = place<QLabel>(this, d.nameLabel, {8, top + 2, 42, 17}, QString::fromLatin1(d.name));
+        r.edit = place<QLineEdit>(this, d.edit, {50, top, 52, 21}, QStringLiteral("1"));
+        r.button = place<QPushButton>(this, d.button, {105, top, 25, 21}, QStringLiteral("="));
+        // The answer sits in a sunken bevel of its own, as wide as the window
+        // allows: fifteen digits and the words around them.
+        r.answer = place<QLabel>(this, d.answer, {134, top - 2, 266, 25});
         r.answer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         r.answer->setTextFormat(Qt::PlainText);
 
@@ -75,7 +81,9 @@ void TForm17::compute(arc::Row row)
         report(*outcome.report, r.edit);
         return;
     }
-    r.answer->setText(QString::fromStdString(*outcome.answer));
+    const QString answer = QString::fromStdString(*outcome.answer);
+    r.answer->setText(answer);
+    r.answer->setToolTip(answer); // the whole of it, should a long text be cut off
 }
 
 void TForm17::Timer1Timer()

@@ -54,7 +54,12 @@ percent::Step stepOf(const QCheckBox* first, percent::Step firstMeans, const QCh
 
 TForm9::TForm9(platform::Host host, DataFolder data, QWidget* parent)
     : ToolWindow(host, std::move(data),
-                 {"TForm9", QStringLiteral("Проценты"), QSize(451, 259), &ini::kPlaceForm9}, parent)
+                 {.name = "TForm9",
+                  .caption = QStringLiteral("Проценты"),
+                  .client = QSize(451, 259),
+                  .place = &ini::kPlaceForm9,
+                  .position = QPoint(130, 188)},
+                 parent)
 {
     buildControls();
     connectKeys();
@@ -85,26 +90,26 @@ void TForm9::buildControls()
     heading.setBold(true);
     Label4->setFont(heading);
 
-    Edit1 = numberField(this, "Edit1", {8, 32, 50, 21}, "Введите процент от числа");
-    Label1 = place<QLabel>(this, "Label1", {61, 34, 14, 17}, QStringLiteral("%"));
-    Label2 = place<QLabel>(this, "Label2", {80, 34, 40, 17}, QStringLiteral("от"));
-    Edit2 = numberField(this, "Edit2", {124, 32, 60, 21}, "Введите число");
-    Button1 = place<QPushButton>(this, "Button1", {190, 32, 25, 21}, QStringLiteral("="));
-    Label3 = answerLabel(this, "Label3", {222, 34, 185, 17});
+    Edit1 = numberField(this, "Edit1", {8, 32, 48, 21}, "Введите процент от числа");
+    Label1 = place<QLabel>(this, "Label1", {58, 34, 14, 17}, QStringLiteral("%"));
+    Label2 = place<QLabel>(this, "Label2", {76, 34, 52, 17}, QStringLiteral("от"));
+    Edit2 = numberField(this, "Edit2", {132, 32, 48, 21}, "Введите число");
+    Button1 = place<QPushButton>(this, "Button1", {194, 32, 25, 21}, QStringLiteral("="));
+    Label3 = answerLabel(this, "Label3", {224, 34, 185, 17});
 
-    Edit3 = numberField(this, "Edit3", {8, 60, 50, 21}, "Введите число");
-    Label5 = place<QLabel>(this, "Label5", {61, 62, 62, 17}, QStringLiteral("увелич. на"));
-    Edit4 = numberField(this, "Edit4", {124, 60, 50, 21}, "Введите процент увеличения");
-    Label6 = place<QLabel>(this, "Label6", {176, 62, 12, 17}, QStringLiteral("%"));
-    Button2 = place<QPushButton>(this, "Button2", {190, 60, 25, 21}, QStringLiteral("="));
-    Label7 = answerLabel(this, "Label7", {222, 62, 185, 17});
+    Edit3 = numberField(this, "Edit3", {8, 60, 48, 21}, "Введите число");
+    Label5 = place<QLabel>(this, "Label5", {58, 62, 74, 17}, QStringLiteral("увелич. на"));
+    Edit4 = numberField(this, "Edit4", {132, 60, 48, 21}, "Введите процент увеличения");
+    Label6 = place<QLabel>(this, "Label6", {182, 62, 10, 17}, QStringLiteral("%"));
+    Button2 = place<QPushButton>(this, "Button2", {194, 60, 25, 21}, QStringLiteral("="));
+    Label7 = answerLabel(this, "Label7", {224, 62, 185, 17});
 
-    Edit5 = numberField(this, "Edit5", {8, 88, 50, 21}, "Введите число");
-    Label8 = place<QLabel>(this, "Label8", {61, 90, 62, 17}, QStringLiteral("уменьш. на"));
-    Edit6 = numberField(this, "Edit6", {124, 88, 50, 21}, "Введите процент уменьшения");
-    Label9 = place<QLabel>(this, "Label9", {176, 90, 12, 17}, QStringLiteral("%"));
-    Button3 = place<QPushButton>(this, "Button3", {190, 88, 25, 21}, QStringLiteral("="));
-    Label10 = answerLabel(this, "Label10", {222, 90, 193, 17});
+    Edit5 = numberField(this, "Edit5", {8, 88, 48, 21}, "Введите число");
+    Label8 = place<QLabel>(this, "Label8", {58, 90, 74, 17}, QStringLiteral("уменьш. на"));
+    Edit6 = numberField(this, "Edit6", {132, 88, 48, 21}, "Введите процент уменьшения");
+    Label9 = place<QLabel>(this, "Label9", {182, 90, 10, 17}, QStringLiteral("%"));
+    Button3 = place<QPushButton>(this, "Button3", {194, 88, 25, 21}, QStringLiteral("="));
+    Label10 = answerLabel(this, "Label10", {224, 90, 193, 17});
 
     GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 116, 435, 137}, QStringLiteral("Сложный процент "));
     RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", {8, 18, 100, 17}, QStringLiteral("3 элемента"));

@@ -16,10 +16,12 @@
 #include "platform/qt/guard.h"
 #include "platform/qt/keyfilter.h"
 
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -63,6 +65,9 @@ public:
         bool resizable = false;                   // the user may resize it (and its size is kept)
         // Default: a fixed-size dialog window with system menu, minimise and close.
         Qt::WindowFlags flags = {};
+        // The designed place of the outer frame, where the window opens while
+        // the settings file holds none; none: wherever the desktop puts it.
+        std::optional<QPoint> position = std::nullopt;
     };
 
     ToolWindow(platform::Host host, DataFolder data, const Design& design, QWidget* parent = nullptr);

@@ -41,6 +41,7 @@ TEST_F(Form11Test, TheTwoModesChangeCaptionLabelsAndHint)
     };
     expectCaptions(form, power);
     EXPECT_EQ(form.windowTitle(), " Возведение в степень ");
+    EXPECT_EQ(form.geometry(), QRect(284, 163, 249, 302));
     EXPECT_EQ(control<QGroupBox>(form, "RadioGroup1")->toolTip(), "Выберите режим");
     EXPECT_TRUE(control<QRadioButton>(form, "RadioButton1")->isChecked());
 

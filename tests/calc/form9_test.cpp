@@ -21,6 +21,7 @@ TEST_F(Form9Test, ControlsCarryTheirCaptionsHintsAndInitialStates)
 {
     EXPECT_EQ(form.windowTitle(), "Проценты");
     EXPECT_EQ(form.size(), QSize(451, 259));
+    EXPECT_EQ(form.pos(), QPoint(130, 188)); // nothing stored yet: the designed place
     const Caption rows[] = {
         {"Label4", "Проценты", ""},
         {"Edit1", "1", "Введите процент от числа"},
