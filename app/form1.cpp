@@ -9,7 +9,9 @@
 #include "core/settingskeys.h"
 #include "platform/fileattrs.h"
 #include "platform/qt/activation.h"
+#include "platform/qt/elidedlabel.h"
 #include "platform/qt/guard.h"
+#include "platform/qt/opacity.h"
 #include "platform/qt/placement.h"
 #include "platform/qt/presenter.h"
 #include "platform/qt/report.h"
@@ -49,6 +51,7 @@ constexpr int kDesignedLeft = 500;
 constexpr int kDesignedTop = 229;
 constexpr const char* kFontFile = "DS VTCorona Cyr.TTF";
 constexpr const char* kFontName = "DS VTCorona Cyr";
+constexpr int kCloseAnimationMs = 2500;
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -133,6 +136,9 @@ TForm1::TForm1(platform::Host host, DataFolder data, QWidget* parent)
       host_(host), data_(std::move(data)) {
     setObjectName("Form1");
     setWindowTitle(mainwindow::kTitle);
+    // The hints are the only explanation of the tool buttons, disabled ones
+    // included: they show whether or not the window is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     buildControls();
     activation_ = new platform::ActivationRule(this);
     connect(activation_, &platform::ActivationRule::activated, this, [this] {
@@ -165,10 +171,11 @@ QPushButton* TForm1::makeEquals(const char* name) {
 }
 
 QLabel* TForm1::makeResult(const char* name) {
-    auto* label = new QLabel(this);
+    auto* label = new platform::ElidedLabel(this);
     label->setObjectName(name);
     // Wide enough for a long usual line (the quadratic labels also span the
-    // field columns); longer texts are cut rather than resizing the fixed window.
+    // field columns); a longer text is cut with "…" and shown whole in the
+    // hint, rather than resizing the fixed window.
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
         QStringLiteral("Тангенс -1234,5 Град. = -1,23456789012345E-100")));
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -402,6 +409,9 @@ void TForm1::buildControls() {
     connect(Timer5, &QTimer::timeout, this, [this] { guarded([this] { Timer5Timer(); }); });
     Timer4->start();
     Timer5->start();
+    closeLimit_ = timer("CloseLimit", kCloseAnimationMs);
+    closeLimit_->setSingleShot(true);
+    connect(closeLimit_, &QTimer::timeout, this, [this] { guarded([this] { finishClose(); }); });
 
     refreshToolControls();
     // Fixed size, whatever the font and screen: as large as the rows need.
@@ -510,9 +520,13 @@ void TForm1::registerFont() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (closeDone_) return event->accept();
-    if (closing_) return event->ignore(); // already shrinking: that close completes it
+    if (closing_) return event->ignore(); // already shrinking: its end closes the window
     FormClose();
-    event->accept();
+    // While the window shrinks the close waits; the animation's end closes it.
+    if (closeDone_)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TForm1::FormClose() {
@@ -536,10 +550,18 @@ void TForm1::FormClose() {
         closeLeft_ = 0;
         closeTop_ = 0;
         Timer3->start();
-        Delay(2500);
-        Timer3->stop();
+        // The shrink gets at most this long; a tall window ends there.
+        closeLimit_->start(kCloseAnimationMs);
+        return;
     }
     closeDone_ = true;
+}
+
+void TForm1::finishClose() {
+    Timer3->stop();
+    closeLimit_->stop();
+    closeDone_ = true;
+    close();
 }
 
 void TForm1::Timer3Timer() {
@@ -548,8 +570,7 @@ void TForm1::Timer3Timer() {
     closeLeft_ += 4;
     closeTop_ += 3;
     if (closeHeight_ <= 0) {
-        Timer3->stop();
-        closeDone_ = true; // ends the close wait
+        finishClose();
         return;
     }
     resize(std::max(closeWidth_, 1), closeHeight_);
@@ -562,15 +583,7 @@ void TForm1::Timer3Timer() {
 
 void TForm1::Delay(int milliseconds) {
     QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QTimer watch; // the close animation may end the wait early
-    connect(&watch, &QTimer::timeout, &loop, [&] {
-        if (closeDone_) loop.quit();
-    });
-    deadline.start(milliseconds);
-    watch.start(5);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
@@ -594,7 +607,7 @@ void TForm1::ShowTime() { setWindowTitle(qs(mainwindow::clockCaption(host_.clock
 
 void TForm1::Timer2Timer() {
     opacity_ = std::min(opacity_ + 5, 255);
-    setWindowOpacity(opacity_ / 255.0);
+    platform::setOpacityNow(*this, opacity_ / 255.0);
     if (opacity_ >= 255) {
         Timer2->stop();
         Timer1->start();
@@ -621,7 +634,7 @@ void TForm1::Timer5Timer() {
 
 void TForm1::ScrollBar1Change(int position) {
     opacity_ = mainwindow::opacityFor(position);
-    setWindowOpacity(opacity_ / 255.0);
+    platform::setOpacityNow(*this, opacity_ / 255.0);
     setWindowTitle(qs(mainwindow::transparencyCaption(opacity_)));
 }
 

@@ -77,7 +77,8 @@ public:
     // again so that a change takes effect at once.
     void UMMymessage();
 
-    // The clock step and the waiting loop, used by other windows too.
+    // The clock step, and a wait that keeps the windows responsive (for
+    // windows that really need to wait).
     void ShowTime();
     void Delay(int milliseconds);
 
@@ -127,6 +128,7 @@ private:
 
     void FormCreate();
     void FormClose();
+    void finishClose();
     void FormDestroy();
     void runRow(int row);
     void Timer2Timer();
@@ -185,6 +187,7 @@ private:
     int closeWidth_ = 0, closeHeight_ = 0, closeLeft_ = 0, closeTop_ = 0;
     bool closing_ = false;
     bool closeDone_ = false;
+    QTimer* closeLimit_ = nullptr; // ends the shrink after its longest time
     // Where the window stood when the close took its border away: dropping the
     // frame moves the outer corner onto the client area's, and the place kept
     // for the next start is the framed one.

@@ -1,6 +1,7 @@
 #include "app/windowlist.h"
 #include "calc/ui/form11.h"
 #include "calc/ui/form17.h"
+#include "calc/ui/form24.h"
 #include "calc/ui/form9.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
@@ -40,7 +41,9 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
         {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
-        {"TForm24", "number systems and units of measure", Tool::NumberSystems, {}, {}},
+        {"TForm24", "number systems and units of measure", Tool::NumberSystems,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm24>(c.host, c.data, &c.main); },
+         {}},
         {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, {}, {}},
         {"TForm26", "linear systems of n equations", Tool::SystemsN, {}, {}},
     };

@@ -25,6 +25,7 @@ ToolWindow::ToolWindow(platform::Host host, DataFolder data, const Design& desig
         flags |= Qt::MSWindowsFixedSizeDialogHint;
     setWindowFlags(flags);
     setWindowTitle(design.caption);
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     if (design.resizable)
         resize(design.client);
     else

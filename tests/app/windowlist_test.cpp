@@ -47,9 +47,9 @@ TEST_F(WindowListTest, EverySlotInCreationOrderWithItsPurposeAndEveryBuiltToolHa
 TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
 {
     WindowList windows(host_.host(), DataFolder{folder()});
-    const std::pair<const char*, const char*> rows[] = {{"BitBtn6", "TForm9"},   {"BitBtn8", "TForm11"},
-                                                        {"BitBtn10", "TForm17"}, {"BitBtn12", "TForm22"},
-                                                        {"BitBtn13", "TForm23"}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"BitBtn6", "TForm9"},   {"BitBtn8", "TForm11"},  {"BitBtn10", "TForm17"},
+        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}};
     for (const auto& [buttonName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;

@@ -1,6 +1,5 @@
 #include "solvers/ui/form23.h"
 
-#include "core/inifile.h"
 #include "tests/solvers/formtest.h"
 
 #include <QComboBox>
@@ -212,13 +211,8 @@ TEST_F(Form23Test, PrecisionIsTakenWhenTheWindowBecomesActive)
 
 TEST_F(Form23Test, PlaceIsReadAtCreationAndWrittenOnClose)
 {
-    form.move(33, 44);
-    form.close();
-    const IniFile ini(path("Вычислица.ini"));
-    EXPECT_EQ(ini.readInteger("position", "f23left", -1), form.x());
-    EXPECT_EQ(ini.readInteger("position", "f23top", -1), form.y());
-    TForm23 again(host_.host(), DataFolder{folder()});
-    EXPECT_EQ(again.pos(), form.pos());
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm23,
+                    [&] { return std::make_unique<TForm23>(host_.host(), DataFolder{folder()}); });
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 // What window tests share: finding a control by its designed name, waiting for
 // the event loop, checking captions and hints as designed.
+#include "core/inifile.h"
+#include "core/settingskeys.h"
 #include "tests/support/guitest.h"
 
 #include <QAbstractButton>
@@ -12,6 +14,7 @@
 #include <QThread>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <span>
 
 namespace vy::test {
@@ -62,6 +65,21 @@ inline void expectCaptions(QWidget& window, std::span<const Caption> rows)
         EXPECT_EQ(text.toStdString(), r.text) << r.name;
         EXPECT_EQ(w->toolTip().toStdString(), r.hint) << r.name;
     }
+}
+
+// Moves window, closes it and checks that the settings file at settingsPath
+// keeps its place under the keys of place, and that the window reopen() makes
+// comes up there again.
+inline void expectPlaceKept(QWidget& window, const std::string& settingsPath, const ini::WindowPlace& place,
+                            const std::function<std::unique_ptr<QWidget>()>& reopen)
+{
+    window.move(33, 44);
+    window.close();
+    const IniFile ini(settingsPath);
+    EXPECT_EQ(ini.readInteger(place.section, place.left, -1), window.x());
+    EXPECT_EQ(ini.readInteger(place.section, place.top, -1), window.y());
+    const std::unique_ptr<QWidget> again = reopen();
+    EXPECT_EQ(again->pos(), window.pos());
 }
 
 inline QStringList itemsOf(const QComboBox& list)
