@@ -29,8 +29,14 @@ TForm11::TForm11(platform::Host host, DataFolder data, QWidget* parent)
     applyMode(power::Mode::Power);
     Edit1->setToolTip(QStringLiteral("Введите число"));
 
-    connectGuarded(RadioButton1, &QRadioButton::clicked, [this] { applyMode(power::Mode::Power); });
-    connectGuarded(RadioButton2, &QRadioButton::clicked, [this] { applyMode(power::Mode::Root); });
+    connectGuarded(RadioButton1, &QRadioButton::toggled, [this](bool on) {
+        if (on)
+            applyMode(power::Mode::Power);
+    });
+    connectGuarded(RadioButton2, &QRadioButton::toggled, [this](bool on) {
+        if (on)
+            applyMode(power::Mode::Root);
+    });
     connectGuarded(BitBtn1, &QPushButton::clicked, &TForm11::BitBtn1Click);
     onKeyDown(Edit1, [this](int key) {
         if (key == Qt::Key_Down)

@@ -76,8 +76,15 @@ TForm9::TForm9(platform::Host host, DataFolder data, QWidget* parent)
     connectGuarded(Button2, &QPushButton::clicked, &TForm9::Button2Click);
     connectGuarded(Button3, &QPushButton::clicked, &TForm9::Button3Click);
     connectGuarded(Button4, &QPushButton::clicked, &TForm9::Button4Click);
-    connectGuarded(RadioButton1, &QRadioButton::clicked, &TForm9::FormCreate);
-    connectGuarded(RadioButton2, &QRadioButton::clicked, &TForm9::FormCreate2);
+    // Choosing a mode runs its handler; clicking the mode already chosen does not.
+    connectGuarded(RadioButton1, &QRadioButton::toggled, [this](bool on) {
+        if (on)
+            FormCreate();
+    });
+    connectGuarded(RadioButton2, &QRadioButton::toggled, [this](bool on) {
+        if (on)
+            FormCreate2();
+    });
     pairBoxes(CheckBox1, CheckBox2);
     pairBoxes(CheckBox3, CheckBox4);
     pairBoxes(CheckBox5, CheckBox6);

@@ -216,6 +216,9 @@ TEST_F(Form9Test, ThreeElementsReturnsTheWindowToItsStoredPlace)
     form.close(); // stores the place
     form.show();
     form.move(10, 20);
+    radio("RadioButton1")->click(); // already chosen: nothing happens
+    EXPECT_EQ(form.pos(), QPoint(10, 20));
+    radio("RadioButton2")->click();
     radio("RadioButton1")->click();
     EXPECT_EQ(form.pos(), QPoint(300, 250));
     const IniFile ini(path("Вычислица.ini"));
