@@ -3,8 +3,10 @@
 #include "calc/ui/form17.h"
 #include "calc/ui/form24.h"
 #include "calc/ui/form9.h"
+#include "formula/ui/form6.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
+#include "ui/ui/form7.h"
 
 #include <cstring>
 
@@ -24,8 +26,13 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
         {"TForm4", "linear systems of three and four equations", Tool::Systems34, {}, {}},
         {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
-        {"TForm6", "expression: postfix form and value, keypad", Tool::Expression, {}, {}},
-        {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt, {}, {}},
+        {"TForm6", "expression: postfix form and value, keypad", Tool::Expression,
+         [](WindowContext& c) {
+             return std::make_unique<TForm6>(c.host, c.data, [&c] { return c.window("TForm7"); });
+         },
+         {}},
+        {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt,
+         [](WindowContext& c) { return std::make_unique<TForm7>(c.host, c.data, &c.main); }, {}},
         {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
         {"TForm9", "percentages", Tool::Percentages, make<TForm9>, {}},
         {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},

@@ -16,12 +16,6 @@ using Kind = FloatFailure::Kind;
 
 constexpr long double kReciprocalScale = 1000000.0L; // the reciprocal is judged to six decimals
 
-// exp(e ln b) for b > 0, checked.
-long double viaLogarithm(long double base, long double exponent)
-{
-    return formula::finite(formula::extExp(exponent * formula::extLn(base)));
-}
-
 // True when 1 / exponent is a whole number to six decimals, a root degree.
 // trunc() of a value beyond the 64-bit range has no answer: that is an
 // invalid operation. An exponent of a million or more has a reciprocal that
@@ -53,20 +47,10 @@ long double PowerEx(long double base, long double exponent)
         const long double k = std::nearbyint(1.0L / exponent);
         if (std::fmod(k, 2.0L) == 0)
             return 0; // an even root of a negative number
-        return -viaLogarithm(-base, exponent);
+        return -formula::powerRule(-base, exponent); // an odd root keeps the sign
     }
-    if (exponent == 0)
-        return 1;
-    if (base == 0) {
-        if (exponent > 0)
-            return 0;
-        throw FloatFailure(Kind::DivideByZero); // 1 / 0^n, or the logarithm of 0
-    }
-    if (exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647.0L)
-        return formula::wholePower(base, exponent);
-    if (base < 0)
-        throw FloatFailure(Kind::InvalidOperation); // the logarithm of a negative number
-    return viaLogarithm(base, exponent);
+    // The general rule, with whole exponents in at most 31 squarings.
+    return formula::powerRule(base, exponent);
 }
 
 long double RootEx(long double x, long double y)

@@ -63,29 +63,29 @@ private:
     bool paused_ = false;
     SearchProgress progress_{100, 100};
 
-    QLabel* Label6 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLabel* Label4 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QLabel* Label5 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QLabel* Label7 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QRadioButton* RadioButton3 = nullptr;
-    QRadioButton* RadioButton4 = nullptr;
-    QLabel* Label1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
+    QLabel* Label6 = nullptr;             // "Уравнение"
+    QLineEdit* Edit1 = nullptr;           // the equation f(x)
+    QLabel* Label4 = nullptr;             // "=0"
+    QGroupBox* GroupBox1 = nullptr;       // "Настройки"
+    QLabel* Label2 = nullptr;             // "от"
+    QLabel* Label3 = nullptr;             // "до"
+    QLineEdit* Edit2 = nullptr;           // lower bound of the search
+    QLineEdit* Edit3 = nullptr;           // upper bound of the search
+    QLabel* Label5 = nullptr;             // "Точность"
+    QComboBox* ComboBox1 = nullptr;       // scanning step (precision)
+    QCheckBox* CheckBox1 = nullptr;       // trigonometric equation
+    QLabel* Label7 = nullptr;             // explanation of the control under the mouse
+    QRadioButton* RadioButton1 = nullptr; // scanning
+    QRadioButton* RadioButton2 = nullptr; // bisection ("вилка")
+    QRadioButton* RadioButton3 = nullptr; // combined method
+    QRadioButton* RadioButton4 = nullptr; // Newton's method
+    QLabel* Label1 = nullptr;             // the answer
+    QProgressBar* ProgressBar1 = nullptr; // how far the search has got
+    QPushButton* BitBtn1 = nullptr;       // "Решить"
+    QPushButton* BitBtn2 = nullptr;       // "Отмена"
+    QPushButton* BitBtn3 = nullptr;       // "Пауза" / "Возобновить"
+    QLabel* Image1 = nullptr;             // glyph of "Пауза"
+    QLabel* Image2 = nullptr;             // glyph of "Возобновить"
 };
 
 } // namespace vy

@@ -48,7 +48,7 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
 {
     WindowList windows(host_.host(), DataFolder{folder()});
     const std::pair<const char*, const char*> rows[] = {
-        {"BitBtn6", "TForm9"},   {"BitBtn8", "TForm11"},  {"BitBtn10", "TForm17"},
+        {"BitBtn4", "TForm6"},   {"BitBtn6", "TForm9"},   {"BitBtn8", "TForm11"}, {"BitBtn10", "TForm17"},
         {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}};
     for (const auto& [buttonName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
@@ -65,6 +65,21 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
         EXPECT_TRUE(wasModal) << windowName;
         EXPECT_FALSE(tool->isVisible());
     }
+}
+
+TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* expression = windows.window("TForm6");
+    QWidget* help = windows.window("TForm7");
+    ASSERT_TRUE(expression && help);
+    bool wasModal = false;
+    QTimer::singleShot(0, help, [&] {
+        wasModal = help->isVisible() && help->isModal();
+        help->close();
+    });
+    control<QPushButton>(*expression, "BitBtn2")->click(); // returns once the help is closed
+    EXPECT_TRUE(wasModal);
 }
 
 } // namespace

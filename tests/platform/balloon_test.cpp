@@ -101,6 +101,18 @@ TEST_F(BalloonTest, GoesWithItsOwner) {
     EXPECT_TRUE(notice.isNull());
 }
 
+TEST(MessageBoxWidth, AShortTextStillLeavesRoomForTheWholeCaption) {
+    vy::test::ensureApplication();
+    const auto box = vy::platform::makeMessageBox("File not found.", QStringLiteral("Вычислица"), QMessageBox::Critical,
+                                                 QMessageBox::Ok);
+    QFont title = box->font();
+    title.setBold(true);
+    EXPECT_GE(box->sizeHint().width(), QFontMetrics(title).horizontalAdvance(QStringLiteral("Вычислица")) + 100);
+    const auto wide = vy::platform::makeMessageBox(QString(200, QChar('x')), QStringLiteral("Вычислица"),
+                                                  QMessageBox::Critical, QMessageBox::Ok);
+    EXPECT_GT(wide->sizeHint().width(), box->sizeHint().width()) << "a long text still widens it";
+}
+
 TEST(MessageText, LoneCarriageReturnBreaksTheLine) {
     EXPECT_EQ(vy::platform::messageText("a. \rb\r\nc"), QString::fromUtf8("a. \nb\nc"));
 }
