@@ -10,15 +10,15 @@ namespace vy::percent {
 
 // Inputs are doubles; the arithmetic runs in extended precision and the value
 // is rounded to a double (beyond its range: FloatFailure(Overflow)).
-double percentOf(double percent, double number);   // percent / 100 * number
-double increased(double number, double percent);   // (percent / 100 + 1) * number
-double decreased(double number, double percent);   // (1 - percent / 100) * number
+double percentOf(double percent, double number); // percent / 100 * number
+double increased(double number, double percent); // (percent / 100 + 1) * number
+double decreased(double number, double percent); // (1 - percent / 100) * number
 
 // The answers of the three rows from the field texts. A text that is not a
 // number throws ConversionError (the general error box shows it).
-std::string percentOfText(std::string_view percent, std::string_view number);  // "10% от 250 = 25"
-std::string increaseText(std::string_view number, std::string_view percent);   // "200 увелич. на 5% = 210"
-std::string decreaseText(std::string_view number, std::string_view percent);   // "200 уменьш. на 5% = 190"
+std::string percentOfText(std::string_view percent, std::string_view number); // "10% от 250 = 25"
+std::string increaseText(std::string_view number, std::string_view percent);  // "200 увелич. на 5% = 210"
+std::string decreaseText(std::string_view number, std::string_view percent);  // "200 уменьш. на 5% = 190"
 
 // One step of the compound percent, as its pair of check boxes says.
 enum class Step { Skip, Increase, Decrease };

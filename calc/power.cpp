@@ -30,8 +30,8 @@ bool reciprocalIsWhole(long double exponent)
     return truncated != 0 && truncated % static_cast<std::int64_t>(kReciprocalScale) == 0;
 }
 
-const ModeTexts kPowerTexts{" Возведение в степень ", "   Возведение в степень ", " Число: ", " Степень: ",
-                            "Введите cтепень"};
+const ModeTexts kPowerTexts{" Возведение в степень ", "   Возведение в степень ",
+                            " Число: ", " Степень: ", "Введите cтепень"};
 const ModeTexts kRootTexts{" Вычисление корня ", "   Вычисление корня ", " Число: ", " Корень: ", "Введите корень"};
 
 constexpr const char* kNumbersMessage =
@@ -46,7 +46,7 @@ long double PowerEx(long double base, long double exponent)
         // nearbyint rounds ties to even in the default rounding mode.
         const long double k = std::nearbyint(1.0L / exponent);
         if (std::fmod(k, 2.0L) == 0)
-            return 0; // an even root of a negative number
+            return 0;                                // an even root of a negative number
         return -formula::powerRule(-base, exponent); // an odd root keeps the sign
     }
     // The general rule, with whole exponents in at most 31 squarings.

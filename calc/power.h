@@ -28,11 +28,11 @@ long double RootEx(long double x, long double y);
 enum class Mode { Power, Root };
 
 struct ModeTexts {
-    const char* caption;     // the window's
-    const char* title;       // Label1, also the first protocol line of a press
-    const char* number;      // Label3
-    const char* degree;      // Label4
-    const char* degreeHint;  // Edit2's hint
+    const char* caption;    // the window's
+    const char* title;      // Label1, also the first protocol line of a press
+    const char* number;     // Label3
+    const char* degree;     // Label4
+    const char* degreeHint; // Edit2's hint
 };
 const ModeTexts& modeTexts(Mode mode);
 

@@ -61,8 +61,10 @@ void TForm11::buildControls()
 {
     RadioGroup1 = place<QGroupBox>(this, "RadioGroup1", {8, 4, 233, 66});
     RadioGroup1->setToolTip(QStringLiteral("Выберите режим"));
-    RadioButton1 = place<QRadioButton>(RadioGroup1, "RadioButton1", {12, 16, 200, 19}, QStringLiteral("Возвести в степень"));
-    RadioButton2 = place<QRadioButton>(RadioGroup1, "RadioButton2", {12, 40, 200, 19}, QStringLiteral("Вычислить корень"));
+    RadioButton1 =
+        place<QRadioButton>(RadioGroup1, "RadioButton1", {12, 16, 200, 19}, QStringLiteral("Возвести в степень"));
+    RadioButton2 =
+        place<QRadioButton>(RadioGroup1, "RadioButton2", {12, 40, 200, 19}, QStringLiteral("Вычислить корень"));
 
     GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 76, 233, 218});
     Label1 = place<QLabel>(GroupBox1, "Label1", {8, 12, 185, 25});

@@ -35,13 +35,13 @@ private:
     QRadioButton* RadioButton1 = nullptr; // "Возвести в степень"
     QRadioButton* RadioButton2 = nullptr; // "Вычислить корень"
     QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label1 = nullptr;             // the mode's title
-    QLabel* Label3 = nullptr;             // " Число: "
-    QLineEdit* Edit1 = nullptr;           // the number
-    QLabel* Label4 = nullptr;             // " Степень: " or " Корень: "
-    QLineEdit* Edit2 = nullptr;           // the exponent or the root's degree
-    QPushButton* BitBtn1 = nullptr;       // "Считать"
-    QLabel* Label2 = nullptr;             // "Ответ: " and the result
+    QLabel* Label1 = nullptr;       // the mode's title
+    QLabel* Label3 = nullptr;       // " Число: "
+    QLineEdit* Edit1 = nullptr;     // the number
+    QLabel* Label4 = nullptr;       // " Степень: " or " Корень: "
+    QLineEdit* Edit2 = nullptr;     // the exponent or the root's degree
+    QPushButton* BitBtn1 = nullptr; // "Считать"
+    QLabel* Label2 = nullptr;       // "Ответ: " and the result
 };
 
 } // namespace vy

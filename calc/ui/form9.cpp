@@ -231,10 +231,10 @@ void TForm9::arrowKey(QLineEdit* field, int key)
         QLineEdit* down;
     };
     const Moves table[] = {
-        {Edit1, nullptr, Edit2, nullptr, Edit3}, {Edit2, Edit1, nullptr, nullptr, Edit3},
-        {Edit3, nullptr, Edit4, Edit1, Edit5},   {Edit4, Edit3, nullptr, Edit1, Edit5},
-        {Edit5, nullptr, Edit6, Edit3, Edit7},   {Edit6, Edit5, nullptr, Edit3, Edit7},
-        {Edit7, nullptr, Edit8, Edit5, nullptr}, {Edit8, Edit7, Edit9, nullptr, nullptr},
+        {Edit1, nullptr, Edit2, nullptr, Edit3},  {Edit2, Edit1, nullptr, nullptr, Edit3},
+        {Edit3, nullptr, Edit4, Edit1, Edit5},    {Edit4, Edit3, nullptr, Edit1, Edit5},
+        {Edit5, nullptr, Edit6, Edit3, Edit7},    {Edit6, Edit5, nullptr, Edit3, Edit7},
+        {Edit7, nullptr, Edit8, Edit5, nullptr},  {Edit8, Edit7, Edit9, nullptr, nullptr},
         {Edit9, Edit8, Edit10, nullptr, nullptr}, {Edit10, Edit9, nullptr, nullptr, nullptr},
     };
     for (const Moves& m : table) {

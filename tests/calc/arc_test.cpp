@@ -69,8 +69,12 @@ TEST(ArcPress, ANumberBeyondTheDoubleRangeIsAnOverflow)
 TEST(ArcCaption, DotsGrowOverSixTicksAndTheSeventhKeepsTheLastCaption)
 {
     const char* expected[] = {
-        "Вычисление arcsin arccos",     "Вычисление arcsin arccos.",    "Вычисление arcsin arccos..",
-        "Вычисление arcsin arccos...",  "Вычисление arcsin arccos....", "Вычисление arcsin arccos.....",
+        "Вычисление arcsin arccos",
+        "Вычисление arcsin arccos.",
+        "Вычисление arcsin arccos..",
+        "Вычисление arcsin arccos...",
+        "Вычисление arcsin arccos....",
+        "Вычисление arcsin arccos.....",
         nullptr,
     };
     int counter = 0;

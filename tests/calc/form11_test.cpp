@@ -83,11 +83,11 @@ TEST_F(Form11Test, BadInputGoesOnWithZerosAndAZeroRootAnswersZero)
     click("RadioButton2");
     compute("16", "0");
     EXPECT_EQ(labelText("Label2"), "Ответ: 0");
-    EXPECT_EQ(host_.journal,
-              (std::vector<std::string>{"sound:criticalStop",
-                                        "plainMessage:Степень и Корень должены быть заданы числом. \rПри записи дробного "
-                                        "числа используйте запятую.",
-                                        "sound:criticalStop", "plainMessage:Корень не может быть равен нулю"}));
+    EXPECT_EQ(host_.journal, (std::vector<std::string>{
+                                 "sound:criticalStop",
+                                 "plainMessage:Степень и Корень должены быть заданы числом. \rПри записи дробного "
+                                 "числа используйте запятую.",
+                                 "sound:criticalStop", "plainMessage:Корень не может быть равен нулю"}));
     EXPECT_EQ(protocol(), std::string(kHeader) + "   Возведение в степень \r\n0^0=1\r\n" +
                               "   Возведение в степень \r\n0^-1=0\r\n" + "   Вычисление корня \r\n0^0=16\r\n");
 }
@@ -102,9 +102,9 @@ TEST_F(Form11Test, OtherFailuresEndThePressWithoutAnswerOrProtocolLines)
     click("RadioButton2");
     compute("-8", "3");
     compute("2", "1e-5"); // beyond the range
-    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"Invalid floating point operation.",
-                                                      "Invalid floating point operation.",
-                                                      "Floating point overflow."}));
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{"Invalid floating point operation.", "Invalid floating point operation.",
+                                        "Floating point overflow."}));
     EXPECT_EQ(labelText("Label2"), "Ответ: 1,4142135623731");
     EXPECT_EQ(protocol(), before);
 }

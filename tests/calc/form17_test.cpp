@@ -51,13 +51,13 @@ TEST_F(Form17Test, MessagesComeAfterTheStopSoundAndLeaveTheAnswer)
     click("Button1");
     setText("Edit3", "");
     click("Button3");
-    EXPECT_EQ(host_.journal,
-              (std::vector<std::string>{
-                  "sound:criticalStop", "informationDialog:Недопустимый аргумент арккатангенса \r",
-                  "sound:criticalStop", "informationDialog:Арксинус должен быть задан числом от -1 до 1 \r",
-                  "sound:criticalStop",
-                  "informationDialog:Арктангенс должен быть задан числом. \rПри записи дробного числа используйте "
-                  "запятую."}));
+    EXPECT_EQ(
+        host_.journal,
+        (std::vector<std::string>{
+            "sound:criticalStop", "informationDialog:Недопустимый аргумент арккатангенса \r", "sound:criticalStop",
+            "informationDialog:Арксинус должен быть задан числом от -1 до 1 \r", "sound:criticalStop",
+            "informationDialog:Арктангенс должен быть задан числом. \rПри записи дробного числа используйте "
+            "запятую."}));
     EXPECT_EQ(labelText("Label8"), "Арккатангенс 1 = 45 Град.");
     EXPECT_EQ(labelText("Label2"), "");
 

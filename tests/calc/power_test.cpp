@@ -33,9 +33,9 @@ TEST(PowerEx, RealPowersAndTheRootsOfNegativeNumbers)
         {0, 0, 1},
         {0, 3, 0},
         {-8, 0.3333333L, -1.9999998613705685L}, // 1 / E is 3 to six decimals: an odd root
-        {-8, -1, -0.125L},                    // 1 / E = -1, odd as well
-        {-4, 0.5L, 0},                        // an even root of a negative number
-        {-4, 2, 16},                          // 1 / E = 0,5: the whole power
+        {-8, -1, -0.125L},                      // 1 / E = -1, odd as well
+        {-4, 0.5L, 0},                          // an even root of a negative number
+        {-4, 2, 16},                            // 1 / E = 0,5: the whole power
         {-2, 3, -8},
         {2, 10, 1024},
         {2, -2, 0.25L},
