@@ -127,5 +127,13 @@ TEST_F(Form11Test, ArrowKeysMoveBetweenTheFieldsAndDownInTheDegreeComputes)
     EXPECT_EQ(QApplication::focusWidget(), edit("Edit2"));
 }
 
+TEST_F(Form11Test, KeepsItsPlace)
+{
+    showActive();
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm11,
+                    [&] { return std::make_unique<TForm11>(host_.host(), DataFolder{folder()}); });
+    EXPECT_TRUE(host_.presenter.shown.empty());
+}
+
 } // namespace
 } // namespace vy::test

@@ -99,5 +99,13 @@ TEST_F(Form17Test, TheCaptionAnimationRunsWhileOpenAndCarriesOnAfterReopening)
     EXPECT_TRUE(waitUntil([&] { return form.animationStep() > 0; }, 2000)) << "the timer ticks by itself";
 }
 
+TEST_F(Form17Test, KeepsItsPlace)
+{
+    showActive();
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm17,
+                    [&] { return std::make_unique<TForm17>(host_.host(), DataFolder{folder()}); });
+    EXPECT_TRUE(host_.presenter.shown.empty());
+}
+
 } // namespace
 } // namespace vy::test
