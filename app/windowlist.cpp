@@ -1,7 +1,9 @@
 #include "app/windowlist.h"
+#include "calc/ui/form10.h"
 #include "calc/ui/form11.h"
 #include "calc/ui/form17.h"
 #include "calc/ui/form24.h"
+#include "calc/ui/form8.h"
 #include "calc/ui/form9.h"
 #include "formula/ui/form6.h"
 #include "solvers/ui/form22.h"
@@ -33,9 +35,9 @@ const std::vector<WindowSlot>& windowSlots() {
          {}},
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt,
          [](WindowContext& c) { return std::make_unique<TForm7>(c.host, c.data, &c.main); }, {}},
-        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
+        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, make<TForm8>, {}},
         {"TForm9", "percentages", Tool::Percentages, make<TForm9>, {}},
-        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},
+        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
         {"TForm11", "powers and roots, with their protocol", Tool::Power, make<TForm11>, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
         {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},

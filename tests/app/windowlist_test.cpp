@@ -48,8 +48,9 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
 {
     WindowList windows(host_.host(), DataFolder{folder()});
     const std::pair<const char*, const char*> rows[] = {
-        {"BitBtn4", "TForm6"},   {"BitBtn6", "TForm9"},   {"BitBtn8", "TForm11"}, {"BitBtn10", "TForm17"},
-        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}};
+        {"BitBtn4", "TForm6"},  {"BitBtn5", "TForm8"},   {"BitBtn6", "TForm9"},   {"BitBtn7", "TForm10"},
+        {"BitBtn8", "TForm11"}, {"BitBtn10", "TForm17"}, {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"},
+        {"BitBtn14", "TForm24"}};
     for (const auto& [buttonName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;
