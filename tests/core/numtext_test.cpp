@@ -87,6 +87,18 @@ TEST(StrToFloatExt, KeepsExtendedPrecision) {
     EXPECT_TRUE(std::signbit(vy::StrToFloatExt("-0")));
 }
 
+TEST(StrToFloatExt, ReadsSubnormalExtendedValuesInsteadOfZero) {
+    // Below the normal extended range the library conversion reports the
+    // range error even where a subnormal value is the correct result.
+    EXPECT_EQ(vy::StrToFloatExt("1E-4940"), 1e-4940L);
+    EXPECT_EQ(vy::StrToFloatExt("-3,6E-4951"), -0x1p-16445L); // the smallest one
+    const long double subnormal = 0x1.5p-16440L;
+    EXPECT_EQ(vy::StrToFloatExt(vy::FloatToStr(subnormal)), subnormal);
+    // Below half the smallest one the value is zero, with its sign.
+    EXPECT_EQ(vy::StrToFloatExt("1E-4952"), 0.0L);
+    EXPECT_TRUE(std::signbit(vy::StrToFloatExt("-1E-4952")));
+}
+
 TEST(StrToFloatExt, AgreesWithTheLibraryConversionOnManyTexts) {
     // Short mantissas with small exponents take a shortcut; the C++ library's
     // locale-free conversion is the reference for the correctly rounded value.
