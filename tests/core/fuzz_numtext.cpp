@@ -6,6 +6,7 @@
 // written are the one the text converts to and, from the input's first ten
 // bytes, an arbitrary extended value and its nearest double.
 #include "core/numtext.h"
+#include "roundeddigits.h"
 #include "tests/support/fuzzcheck.h"
 
 #include <cerrno>
@@ -156,22 +157,7 @@ std::string referenceDigits(long double v, int& exponent) {
         std::snprintf(text.data(), text.size(), "%.12000Le", v);
         text.pop_back();
     }
-    const std::size_t e = text.find('e');
-    exponent = std::stoi(text.substr(e + 1));
-    std::string digits = text.substr(0, 1) + text.substr(2, 14);
-    if (text[16] >= '5') {
-        int i = 14;
-        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0) {
-            digits.insert(0, "1");
-            digits.pop_back();
-            ++exponent;
-        } else {
-            ++digits[static_cast<std::size_t>(i)];
-        }
-    }
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    return digits;
+    return vy::test::roundedDigits(text, exponent);
 }
 
 // Reads the digits and the decimal exponent back out of a standard-form text,

@@ -57,19 +57,6 @@ inline std::string difference(const std::string& what, std::string_view got, std
     return what + ": got \"" + printable(got) + "\", expected \"" + printable(expected) + "\"";
 }
 
-inline void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // Windows-1251 as the C library converts it. The library leaves 0x98 without a
 // character; the program keeps it as U+0098 so that every byte comes back.
 class ReferenceCodePage {
@@ -93,6 +80,21 @@ public:
             byteOf_[cp] = b;
         }
         iconv_close(toUcs);
+        // The UTF-8 form of each byte's character, again from the C library.
+        iconv_t toUtf8 = iconv_open("UTF-8", "UTF-32LE");
+        if (toUtf8 == reinterpret_cast<iconv_t>(-1)) fail("no UTF-8 converter in the C library", {});
+        for (std::size_t b = 0; b < 256; ++b) {
+            char in[4];
+            for (int i = 0; i < 4; ++i) in[i] = static_cast<char>(codePoint_[b] >> (8 * i));
+            char out[8];
+            char* inPtr = in;
+            char* outPtr = out;
+            std::size_t inLeft = sizeof in, outLeft = sizeof out;
+            if (iconv(toUtf8, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+                fail("the C library cannot write U+" + std::to_string(codePoint_[b]) + " in UTF-8", {});
+            utf8_[b].assign(out, static_cast<std::size_t>(outPtr - out));
+        }
+        iconv_close(toUtf8);
         fromUtf8_ = iconv_open("UTF-32LE", "UTF-8");
         if (fromUtf8_ == reinterpret_cast<iconv_t>(-1)) fail("no UTF-8 converter in the C library", {});
     }
@@ -104,7 +106,7 @@ public:
 
     std::string toUtf8(std::string_view bytes) const {
         std::string out;
-        for (const char c : bytes) appendUtf8(out, codePoint(static_cast<unsigned char>(c)));
+        for (const char c : bytes) out += utf8_[static_cast<unsigned char>(c)];
         return out;
     }
 
@@ -139,6 +141,7 @@ public:
 
 private:
     std::array<char32_t, 256> codePoint_{};
+    std::array<std::string, 256> utf8_;
     std::vector<int> byteOf_;
     iconv_t fromUtf8_;
 };
