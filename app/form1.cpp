@@ -4,13 +4,17 @@
 #include "app/quickcalc.h"
 #include "core/inifile.h"
 #include "core/keyfilters.h"
+#include "app/mainkeys.h"
 #include "core/protocol.h"
 #include "core/settingskeys.h"
 #include "platform/fileattrs.h"
 #include "platform/qt/activation.h"
+#include "platform/qt/elidedlabel.h"
 #include "platform/qt/guard.h"
+#include "platform/qt/opacity.h"
 #include "platform/qt/placement.h"
 #include "platform/qt/presenter.h"
+#include "platform/qt/report.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,6 +51,7 @@ constexpr int kDesignedLeft = 500;
 constexpr int kDesignedTop = 229;
 constexpr const char* kFontFile = "DS VTCorona Cyr.TTF";
 constexpr const char* kFontName = "DS VTCorona Cyr";
+constexpr int kCloseAnimationMs = 2500;
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -131,6 +136,9 @@ TForm1::TForm1(platform::Host host, DataFolder data, QWidget* parent)
       host_(host), data_(std::move(data)) {
     setObjectName("Form1");
     setWindowTitle(mainwindow::kTitle);
+    // The hints are the only explanation of the tool buttons, disabled ones
+    // included: they show whether or not the window is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     buildControls();
     activation_ = new platform::ActivationRule(this);
     connect(activation_, &platform::ActivationRule::activated, this, [this] {
@@ -163,10 +171,11 @@ QPushButton* TForm1::makeEquals(const char* name) {
 }
 
 QLabel* TForm1::makeResult(const char* name) {
-    auto* label = new QLabel(this);
+    auto* label = new platform::ElidedLabel(this);
     label->setObjectName(name);
     // Wide enough for a long usual line (the quadratic labels also span the
-    // field columns); longer texts are cut rather than resizing the fixed window.
+    // field columns); a longer text is cut with "…" and shown whole in the
+    // hint, rather than resizing the fixed window.
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
         QStringLiteral("Тангенс -1234,5 Град. = -1,23456789012345E-100")));
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -400,6 +409,9 @@ void TForm1::buildControls() {
     connect(Timer5, &QTimer::timeout, this, [this] { guarded([this] { Timer5Timer(); }); });
     Timer4->start();
     Timer5->start();
+    closeLimit_ = timer("CloseLimit", kCloseAnimationMs);
+    closeLimit_->setSingleShot(true);
+    connect(closeLimit_, &QTimer::timeout, this, [this] { guarded([this] { finishClose(); }); });
 
     refreshToolControls();
     // Fixed size, whatever the font and screen: as large as the rows need.
@@ -458,8 +470,8 @@ void TForm1::popupAt(QMenu* menu, QAbstractButton* button) {
 void TForm1::FormCreate() {
     user_ = ini::userSection(host_.environment.loginName());
     IniFile ini(data_.settingsPath());
-    platform::moveOnScreen(*this, QPoint(ini.readInteger(ini::kPosition, ini::kLeft, kDesignedLeft),
-                                         ini.readInteger(ini::kPosition, ini::kTop, kDesignedTop)));
+    move(kDesignedLeft, kDesignedTop);
+    platform::restorePlace(*this, ini, ini::kPlaceForm1, false);
     for (const char* name : ini::kResultLabels)
         result(name)->setText(qs(ini.readString(ini::kTools, name, "")));
     if (ini.readColor(user_, ini::kColor, ini::kColorUnset) == ini::kColorUnset)
@@ -508,9 +520,13 @@ void TForm1::registerFont() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (closeDone_) return event->accept();
-    if (closing_) return event->ignore(); // already shrinking: that close completes it
+    if (closing_) return event->ignore(); // already shrinking: its end closes the window
     FormClose();
-    event->accept();
+    // While the window shrinks the close waits; the animation's end closes it.
+    if (closeDone_)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TForm1::FormClose() {
@@ -534,10 +550,18 @@ void TForm1::FormClose() {
         closeLeft_ = 0;
         closeTop_ = 0;
         Timer3->start();
-        Delay(2500);
-        Timer3->stop();
+        // The shrink gets at most this long; a tall window ends there.
+        closeLimit_->start(kCloseAnimationMs);
+        return;
     }
     closeDone_ = true;
+}
+
+void TForm1::finishClose() {
+    Timer3->stop();
+    closeLimit_->stop();
+    closeDone_ = true;
+    close();
 }
 
 void TForm1::Timer3Timer() {
@@ -546,8 +570,7 @@ void TForm1::Timer3Timer() {
     closeLeft_ += 4;
     closeTop_ += 3;
     if (closeHeight_ <= 0) {
-        Timer3->stop();
-        closeDone_ = true; // ends the close wait
+        finishClose();
         return;
     }
     resize(std::max(closeWidth_, 1), closeHeight_);
@@ -560,15 +583,7 @@ void TForm1::Timer3Timer() {
 
 void TForm1::Delay(int milliseconds) {
     QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QTimer watch; // the close animation may end the wait early
-    connect(&watch, &QTimer::timeout, &loop, [&] {
-        if (closeDone_) loop.quit();
-    });
-    deadline.start(milliseconds);
-    watch.start(5);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
@@ -576,9 +591,7 @@ void TForm1::FormDestroy() {
     if (fontId_ >= 0) QFontDatabase::removeApplicationFont(fontId_);
     fontId_ = -1;
     IniFile ini(data_.settingsPath());
-    const QPoint place = placeBeforeClose_.value_or(pos());
-    ini.writeInteger(ini::kPosition, ini::kLeft, place.x());
-    ini.writeInteger(ini::kPosition, ini::kTop, place.y());
+    platform::storePlace(ini, ini::kPlaceForm1, QRect(placeBeforeClose_.value_or(pos()), size()));
     for (const char* name : ini::kResultLabels)
         ini.writeString(ini::kTools, name, result(name)->text().toStdString());
     platform::setHidden(data_.settingsPath());
@@ -594,7 +607,7 @@ void TForm1::ShowTime() { setWindowTitle(qs(mainwindow::clockCaption(host_.clock
 
 void TForm1::Timer2Timer() {
     opacity_ = std::min(opacity_ + 5, 255);
-    setWindowOpacity(opacity_ / 255.0);
+    platform::setOpacityNow(*this, opacity_ / 255.0);
     if (opacity_ >= 255) {
         Timer2->stop();
         Timer1->start();
@@ -621,7 +634,7 @@ void TForm1::Timer5Timer() {
 
 void TForm1::ScrollBar1Change(int position) {
     opacity_ = mainwindow::opacityFor(position);
-    setWindowOpacity(opacity_ / 255.0);
+    platform::setOpacityNow(*this, opacity_ / 255.0);
     setWindowTitle(qs(mainwindow::transparencyCaption(opacity_)));
 }
 
@@ -658,26 +671,8 @@ void TForm1::runRow(int rowIndex) {
     for (const auto field : info.fields) texts.push_back(edit(std::string(field))->text().toStdString());
     const quickcalc::Outcome outcome = quickcalc::run(row, texts, balloon_ != 0);
     if (outcome.report) {
-        const quickcalc::Report& report = *outcome.report;
-        if (report.stopSoundFirst) host_.sounds.criticalStop();
-        switch (report.presentation) {
-        case quickcalc::Presentation::PlainMessage: host_.presenter.plainMessage(report.text); break;
-        case quickcalc::Presentation::InformationDialog: host_.presenter.informationDialog(report.text); break;
-        case quickcalc::Presentation::MessageBox:
-            host_.presenter.messageBox(report.text, report.caption, report.icon);
-            break;
-        case quickcalc::Presentation::Balloon: {
-            const char* fieldName = balloonField(row);
-            QPoint stem = frameGeometry().topLeft() + QPoint(report.balloonOffset.x, report.balloonOffset.y);
-            if (fieldName != nullptr) {
-                // Just below the left part of the field, wherever the layout put it.
-                QLineEdit* field = edit(fieldName);
-                stem = field->mapToGlobal(QPoint(10, field->height()));
-            }
-            host_.presenter.balloon(report.text, {stem.x(), stem.y()}, this);
-            break;
-        }
-        }
+        const char* field = balloonField(row);
+        platform::present(host_, *outcome.report, this, field != nullptr ? edit(field) : nullptr);
         return;
     }
     for (const auto& label : outcome.labels) result(label.label)->setText(qs(label.text));

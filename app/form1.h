@@ -77,7 +77,8 @@ public:
     // again so that a change takes effect at once.
     void UMMymessage();
 
-    // The clock step and the waiting loop, used by other windows too.
+    // The clock step, and a wait that keeps the windows responsive (for
+    // windows that really need to wait).
     void ShowTime();
     void Delay(int milliseconds);
 
@@ -127,6 +128,7 @@ private:
 
     void FormCreate();
     void FormClose();
+    void finishClose();
     void FormDestroy();
     void runRow(int row);
     void Timer2Timer();
@@ -142,38 +144,39 @@ private:
     platform::ActivationRule* activation_ = nullptr;
 
 public:
-    // Controls under their designed names.
-    QLabel* Label13 = nullptr;
-    std::map<std::string, QLineEdit*> edits;      // "Edit1".."Edit15"
-    std::map<std::string, QPushButton*> equals;   // "Button1", "Button3".. "Button13"
-    std::map<std::string, QLabel*> results;       // "Label2".."Label27"
-    QPushButton* Button5 = nullptr;
-    QPushButton* Button11 = nullptr;
-    QPushButton* Button12 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QToolButton* sSpeedButton1 = nullptr;
-    QLabel* Image2 = nullptr;
-    QScrollBar* ScrollBar1 = nullptr;
-    std::map<std::string, QPushButton*> bitBtns;  // "BitBtn1".."BitBtn14" except BitBtn3
-    QMenu* PopupMenu1 = nullptr;
-    QMenu* PopupMenu2 = nullptr;
-    QAction* N1 = nullptr;
-    QAction* N2 = nullptr;
-    QAction* N341 = nullptr;
-    QAction* n5 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
-    QTimer* Timer3 = nullptr;
-    QTimer* Timer4 = nullptr;
-    QTimer* Timer5 = nullptr;
+    // Controls under their designed names (tests find them by object name).
+    QLabel* Label13 = nullptr;            // the title "ВЫЧИСЛИЦА"
+    QPushButton* Button5 = nullptr;       // "Очистить": empties the results
+    QPushButton* Button11 = nullptr;      // "О программе"
+    QPushButton* Button12 = nullptr;      // "Календарь"
+    QPushButton* BitBtn3 = nullptr;       // exit
+    QToolButton* sSpeedButton1 = nullptr; // the settings window
+    QLabel* Image2 = nullptr;             // the log picture: starts the log viewer
+    QScrollBar* ScrollBar1 = nullptr;     // transparency
+    QMenu* PopupMenu1 = nullptr;          // "График": the two plotters
+    QMenu* PopupMenu2 = nullptr;          // "Урав-й": the systems of equations
+    QAction* N1 = nullptr;                // "Простой график"
+    QAction* N2 = nullptr;                // "Сложный график"
+    QAction* N341 = nullptr;              // "Система из 3-4 уравнений"
+    QAction* n5 = nullptr;                // "Система из n уравнений"
+    QTimer* Timer1 = nullptr;             // the clock in the caption, every second
+    QTimer* Timer2 = nullptr;             // fade-in, 10 ms steps
+    QTimer* Timer3 = nullptr;             // the shrinking close, 20 ms steps
+    QTimer* Timer4 = nullptr;             // the "Log"/"Факториал" caption
+    QTimer* Timer5 = nullptr;             // the "Урав-й"/"Системы" caption
 
-    QLineEdit* edit(const std::string& name) const { return edits.at(name); }
-    QLabel* result(const std::string& name) const { return results.at(name); }
-    QPushButton* bitBtn(const std::string& name) const { return bitBtns.at(name); }
     int opacity() const { return opacity_; }
     bool fontRegistered() const { return fontId_ >= 0; }
 
 private:
+    QLineEdit* edit(const std::string& name) const { return edits.at(name); }
+    QLabel* result(const std::string& name) const { return results.at(name); }
+    QPushButton* bitBtn(const std::string& name) const { return bitBtns.at(name); }
+
+    std::map<std::string, QLineEdit*> edits;     // the fields "Edit1".."Edit15"
+    std::map<std::string, QPushButton*> equals;  // the "=" buttons "Button1", "Button3".."Button13"
+    std::map<std::string, QLabel*> results;      // the result labels "Label2".."Label27"
+    std::map<std::string, QPushButton*> bitBtns; // the tool buttons "BitBtn1".."BitBtn14" except BitBtn3
     std::string user_;
     std::uint8_t balloon_ = 0;
     std::uint8_t openAnim_ = 1;
@@ -185,6 +188,7 @@ private:
     int closeWidth_ = 0, closeHeight_ = 0, closeLeft_ = 0, closeTop_ = 0;
     bool closing_ = false;
     bool closeDone_ = false;
+    QTimer* closeLimit_ = nullptr; // ends the shrink after its longest time
     // Where the window stood when the close took its border away: dropping the
     // frame moves the outer corner onto the client area's, and the place kept
     // for the next start is the framed one.

@@ -85,8 +85,6 @@ QuadraticSolution quadratic(double a, double b, double c)
 
 namespace {
 
-using platform::ScreenPoint;
-
 constexpr std::string_view kSquareFields[] = {"Edit1"};
 constexpr std::string_view kSineFields[] = {"Edit2"};
 constexpr std::string_view kCosineFields[] = {"Edit3"};
@@ -146,31 +144,23 @@ Report report(Presentation presentation, std::string text)
     r.stopSoundFirst = presentation != Presentation::Balloon;
     if (presentation == Presentation::MessageBox) {
         r.caption = "Внимание";
-        r.icon = platform::Icon::Information;
+        r.icon = Icon::Information;
     }
     return r;
 }
 
 Report plainMessage(std::string text) { return report(Presentation::PlainMessage, std::move(text)); }
 
-Report balloonNotice(std::string text, ScreenPoint offset)
-{
-    Report r = report(Presentation::Balloon, std::move(text));
-    r.balloonOffset = offset;
-    return r;
-}
+Report balloonNotice(std::string text) { return report(Presentation::Balloon, std::move(text)); }
 
 // The one-field rows: a message box (square) or an information dialog, or
 // with the balloon flag the one-line balloon text below the field.
-Report fieldNotANumber(bool balloon, Presentation presentation, ScreenPoint offset)
+Report fieldNotANumber(bool balloon, Presentation presentation)
 {
-    return balloon ? balloonNotice(kFieldNotANumberBalloon, offset) : report(presentation, kFieldNotANumber);
+    return balloon ? balloonNotice(kFieldNotANumberBalloon) : report(presentation, kFieldNotANumber);
 }
 
-Report plainOrBalloon(bool balloon, const char* text, ScreenPoint offset)
-{
-    return balloon ? balloonNotice(text, offset) : plainMessage(text);
-}
+Report plainOrBalloon(bool balloon, const char* text) { return balloon ? balloonNotice(text) : plainMessage(text); }
 
 Outcome reported(Report report)
 {
@@ -195,7 +185,7 @@ Outcome squareRow(const std::string& t, bool balloon)
     try {
         x = StrToFloat(t);
     } catch (const ConversionError&) {
-        return reported(fieldNotANumber(balloon, Presentation::MessageBox, {82, 89}));
+        return reported(fieldNotANumber(balloon, Presentation::MessageBox));
     }
     y = square(x);
     const std::string r = FloatToStr(y);
@@ -207,7 +197,6 @@ struct AngleRow {
     std::string_view label;
     const char* caption;
     const char* function;
-    ScreenPoint balloonAt;
 };
 
 Outcome angleRow(const AngleRow& row, double (*compute)(double), const std::string& t, bool balloon)
@@ -216,7 +205,7 @@ Outcome angleRow(const AngleRow& row, double (*compute)(double), const std::stri
     try {
         a = StrToFloat(t);
     } catch (const ConversionError&) {
-        return reported(fieldNotANumber(balloon, Presentation::InformationDialog, row.balloonAt));
+        return reported(fieldNotANumber(balloon, Presentation::InformationDialog));
     }
     const std::string r = FloatToStr(compute(a));
     return shown(row.label, row.caption + t + " Град. = " + r, r, row.function + t + ") = " + r);
@@ -228,7 +217,7 @@ Outcome tangentRow(const std::string& t, bool balloon)
     try {
         a = StrToFloat(t);
     } catch (const ConversionError&) {
-        return reported(fieldNotANumber(balloon, Presentation::InformationDialog, {82, 162}));
+        return reported(fieldNotANumber(balloon, Presentation::InformationDialog));
     }
     if (const auto value = tangent(a)) {
         const std::string r = FloatToStr(*value);
@@ -263,7 +252,7 @@ Outcome pairRow(const PairRow& row, std::span<const std::string> t, bool balloon
         // 0 : 0 and overflow are not the row's to report.
         if (!row.catchesZeroDivisor || failure.kind() != FloatFailure::Kind::DivideByZero)
             throw;
-        return reported(plainOrBalloon(balloon, kZeroDivisor, {170, 185}));
+        return reported(plainOrBalloon(balloon, kZeroDivisor));
     }
     const std::string r = FloatToStr(value);
     std::string line = t[0] + row.sign + t[1] + " = " + r;
@@ -284,7 +273,7 @@ Outcome quadraticRow(std::span<const std::string> t, bool balloon)
     try {
         s = quadratic(a, b, c);
     } catch (const ZeroLeadingCoefficient&) {
-        return reported(plainOrBalloon(balloon, kZeroLeading, {36, 320}));
+        return reported(plainOrBalloon(balloon, kZeroLeading));
     }
     const auto N = [](long double v) { return FloatToStr(v); };
     const std::string d = N(s.discriminant);
@@ -325,9 +314,9 @@ Outcome run(Row row, std::span<const std::string> fields, bool balloon)
     case Row::Square:
         return squareRow(fields[0], balloon);
     case Row::Sine:
-        return angleRow({"Label4", "Синус ", "sin(", {82, 114}}, sine, fields[0], balloon);
+        return angleRow({"Label4", "Синус ", "sin("}, sine, fields[0], balloon);
     case Row::Cosine:
-        return angleRow({"Label6", "Косинус ", "cos(", {82, 137}}, cosine, fields[0], balloon);
+        return angleRow({"Label6", "Косинус ", "cos("}, cosine, fields[0], balloon);
     case Row::Tangent:
         return tangentRow(fields[0], balloon);
     case Row::Quotient:

@@ -10,7 +10,7 @@
 //   4. otherwise set the labels, put the clipboard text, append the protocol lines;
 //   5. a vy::FloatFailure (or any other exception) thrown by run goes to the
 //      general error box, with whatever was done before it left as it is.
-#include "platform/host.h"
+#include "core/report.h"
 
 #include <optional>
 #include <span>
@@ -71,18 +71,10 @@ const RowInfo& info(Row row);
 // The labels the "Очистить" button (Button5Click) empties.
 std::span<const std::string_view> clearedLabels();
 
-enum class Presentation { PlainMessage, InformationDialog, MessageBox, Balloon };
-
-// A failure the row catches and reports itself.
-struct Report {
-    Presentation presentation = Presentation::PlainMessage;
-    std::string text;
-    std::string caption;                              // MessageBox only
-    platform::Icon icon = platform::Icon::None;       // MessageBox only
-    platform::ScreenPoint balloonOffset;              // Balloon only: from the window's outer top-left
-    bool stopSoundFirst = false;                      // play the critical-stop sound before showing it
-    bool operator==(const Report&) const = default;
-};
+// A failure the row catches and reports itself; a balloon points at the
+// row's field (see balloonField).
+using vy::Presentation;
+using vy::Report;
 
 struct LabelText {
     std::string label; // object name, e.g. "Label2"

@@ -1,4 +1,5 @@
 #include "app/windowlist.h"
+#include "calc/ui/form24.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 
@@ -8,34 +9,40 @@ namespace vy {
 
 using Tool = TForm1::Tool;
 
+// A factory for a window whose constructor takes the host and the data folder.
+template <class Window>
+std::unique_ptr<QWidget> make(WindowContext& c) {
+    return std::make_unique<Window>(c.host, c.data);
+}
+
 const std::vector<WindowSlot>& windowSlots() {
     static const std::vector<WindowSlot> table = {
-        {"TForm2", Tool::About, {}, {}},
-        {"TForm3", Tool::Calendar, {}, {}},
-        {"TForm4", Tool::Systems34, {}, {}},
-        {"TForm5", Tool::SimplePlot, {}, {}},
-        {"TForm6", Tool::Expression, {}, {}},
-        {"TForm7", std::nullopt, {}, {}},
-        {"TForm8", Tool::Numbers, {}, {}},
-        {"TForm9", Tool::Percentages, {}, {}},
-        {"TForm10", Tool::Logarithm, {}, {}},
-        {"TForm11", Tool::Power, {}, {}},
-        {"TForm12", Tool::Tables, {}, {}},
-        {"TForm13", std::nullopt, {}, {}},
-        {"TForm14", std::nullopt, {}, {}},
-        {"TForm15", std::nullopt, {}, {}},
-        {"TForm16", std::nullopt, {}, {}},
-        {"TForm17", Tool::Arc, {}, {}},
-        {"TForm18", std::nullopt, {}, {}},
-        {"TForm21", Tool::Matrices, {}, {}},
-        {"TForm22", Tool::Equations,
-         [](WindowContext& c) { return std::make_unique<TForm22>(c.host, c.data); }, {}},
-        {"TForm23", Tool::Integrals,
-         [](WindowContext& c) { return std::make_unique<TForm23>(c.host, c.data); }, {}},
-        {"TForm19", Tool::Settings, {}, {}},
-        {"TForm24", Tool::NumberSystems, {}, {}},
-        {"TForm25", Tool::ChartPlot, {}, {}},
-        {"TForm26", Tool::SystemsN, {}, {}},
+        {"TForm2", "about the program and the computer", Tool::About, {}, {}},
+        {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
+        {"TForm4", "linear systems of three and four equations", Tool::Systems34, {}, {}},
+        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
+        {"TForm6", "expression: postfix form and value, keypad", Tool::Expression, {}, {}},
+        {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt, {}, {}},
+        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
+        {"TForm9", "percentages", Tool::Percentages, {}, {}},
+        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},
+        {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
+        {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
+        {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},
+        {"TForm14", "table picture: trigonometric values (opened by TForm12)", std::nullopt, {}, {}},
+        {"TForm15", "table picture: signs (opened by TForm12)", std::nullopt, {}, {}},
+        {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, {}, {}},
+        {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, {}, {}},
+        {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, {}, {}},
+        {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, {}, {}},
+        {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
+        {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
+        {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
+        {"TForm24", "number systems and units of measure", Tool::NumberSystems,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm24>(c.host, c.data, &c.main); },
+         {}},
+        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, {}, {}},
+        {"TForm26", "linear systems of n equations", Tool::SystemsN, {}, {}},
     };
     return table;
 }

@@ -8,7 +8,8 @@
 // control of the main window; their opener finds them with context.window().
 //
 // Adding a window: give its slot in windowlist.cpp a factory that builds it
-// from the WindowContext; nothing else changes. Slots without a factory are
+// from the WindowContext, and link its area's window library to vy_windowlist
+// (app/CMakeLists.txt); nothing else changes. Slots without a factory are
 // windows not built yet, and their buttons stay disabled.
 #include "app/form1.h"
 #include "core/datafolder.h"
@@ -37,7 +38,8 @@ struct WindowContext {
 };
 
 struct WindowSlot {
-    const char* name; // "TForm22"
+    const char* name;                 // "TForm22"
+    const char* purpose;              // what the window is for, in a few words
     std::optional<TForm1::Tool> tool; // the main window's control that opens it, if any
     std::function<std::unique_ptr<QWidget>(WindowContext&)> create; // empty: not built yet
     // Runs before each showing (the about and calendar windows colour themselves).

@@ -3,6 +3,7 @@
 #include "solvers/equation.h"
 #include "solvers/integral.h"
 #include "solvers/searchrunner.h"
+#include "tests/support/postqueue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,7 +35,7 @@ protected:
 class QuietView final : public vy::SearchView {
 public:
     void update(const vy::SearchUpdate&) override { ++updates; }
-    void dialog(const vy::SearchDialog&) override {}
+    void dialog(const vy::SearchDialog&, std::function<void(vy::DialogReply)>) override {}
     void finished(const std::string&) override { done = true; }
     std::atomic<long> updates{0};
     std::atomic<bool> done{false};
@@ -59,11 +60,10 @@ void BM_FinestScanOnTheWorker(benchmark::State& state)
     const vy::SearchRequest request{vy::SearchMethod::Scan, "sin(x)*x-0,5", "-10", "10", 5, false};
     for (auto _ : state) {
         QuietView view;
-        vy::SearchRunner runner(view);
+        vy::test::PostQueue queue;
+        vy::SearchRunner runner(queue.post(), view);
         runner.start([&](vy::SearchHost& host) { vy::RunEquationSearch(request, host); }, "");
-        while (!view.done)
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        runner.join();
+        queue.pumpUntil([&] { return view.done.load(); }, std::chrono::minutes(1));
         state.counters["updates"] = static_cast<double>(view.updates);
     }
 }
@@ -97,8 +97,9 @@ struct Endless {
 void BM_PauseLatency(benchmark::State& state)
 {
     QuietView view;
+    vy::test::PostQueue queue;
     std::atomic<long> points{0};
-    vy::SearchRunner runner(view);
+    vy::SearchRunner runner(queue.post(), view);
     runner.start(Endless{&points}, "");
     while (points < 1000)
         std::this_thread::yield();
@@ -126,9 +127,10 @@ BENCHMARK(BM_PauseLatency)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iter
 void BM_CancelLatency(benchmark::State& state)
 {
     QuietView view;
+    vy::test::PostQueue queue;
     for (auto _ : state) {
         std::atomic<long> points{0};
-        vy::SearchRunner runner(view);
+        vy::SearchRunner runner(queue.post(), view);
         runner.start(Endless{&points}, "");
         while (points < 1000)
             std::this_thread::yield();

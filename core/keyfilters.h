@@ -3,10 +3,7 @@
 // the field does and either passes it on, perhaps replaced, or swallows it, in
 // which case the window plays the exclamation sound. Characters are Unicode code
 // points as the keyboard produced them; Backspace arrives as 8 and Enter as 13.
-//
-// Also here: where Enter and the arrow keys lead in the main window's fields.
 #include <optional>
-#include <span>
 #include <string_view>
 
 namespace vy::keys {
@@ -45,25 +42,5 @@ KeyVerdict commaThenUnsignedFilter(char32_t c);
 KeyVerdict wholeNumberFilter(char32_t c);
 // Backspace, digits and the Latin letters A..F in either case pass.
 KeyVerdict hexadecimalFilter(char32_t c);
-
-// ---- the main window's fields ------------------------------------------------
-
-enum class EnterAction { None, FocusField, Compute };
-enum class Arrow { Down, Up, Right, Left };
-
-// One field's keys. The Enter character itself is still passed on to the field;
-// the arrows only move the focus. An empty name means the key leads nowhere.
-struct FieldKeys {
-    std::string_view field;
-    EnterAction enter = EnterAction::None;
-    std::string_view enterTarget; // field to focus, or button whose computation runs
-    std::string_view down, up, right, left;
-
-    std::string_view target(Arrow arrow) const;
-};
-
-std::span<const FieldKeys> mainWindowKeys();
-// nullptr for a name that is not one of the main window's fields.
-const FieldKeys* mainWindowKeysFor(std::string_view field);
 
 } // namespace vy::keys

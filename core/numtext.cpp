@@ -1,5 +1,7 @@
 #include "core/numtext.h"
 
+#include "core/mathconst.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -28,11 +30,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // bring a saturated exponent back into range, and the counter cannot overflow.
 constexpr long kExponentCap = 100000;
 
-// Powers of ten that the extended type holds exactly (5^27 < 2^64).
-constexpr long double kExactPowersOfTen[] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
-    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
-constexpr long kMaxExactPower = 27;
+constexpr long kMaxExactPower = kMaxExactPowerOfTen;
 constexpr std::size_t kMaxExactDigits = 19; // any 19-digit integer fits the 64-bit mantissa
 
 // The significant digits of a number text and its scale: value = digits * 10^scale.
@@ -157,6 +155,16 @@ std::optional<double> TryStrToFloat(std::string_view text) noexcept
         return StrToFloat(text);
     } catch (...) {
         return std::nullopt;
+    }
+}
+
+bool TryStrToFloatExt(std::string_view text, long double& value)
+{
+    try {
+        value = StrToFloatExt(text);
+        return true;
+    } catch (const ConversionError&) {
+        return false;
     }
 }
 

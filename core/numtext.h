@@ -32,6 +32,9 @@ private:
 long double StrToFloatExt(std::string_view text);
 double StrToFloat(std::string_view text);
 std::optional<double> TryStrToFloat(std::string_view text) noexcept;
+// The standard conversion in extended precision, false instead of ConversionError
+// (value is then left alone).
+bool TryStrToFloatExt(std::string_view text, long double& value);
 
 // Standard integer conversion: optional sign and decimal digits, 32-bit range.
 // Failure carries "'%s' is not a valid integer value".

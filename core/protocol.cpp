@@ -21,31 +21,31 @@ std::string twoDigits(int n) {
 
 } // namespace
 
-std::string timeText(const platform::LocalTime& t) {
+std::string timeText(const LocalTime& t) {
     return std::to_string(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
 }
 
-std::string dateText(const platform::LocalTime& t) {
+std::string dateText(const LocalTime& t) {
     char year[16];
     std::snprintf(year, sizeof year, "%04d", t.year);
     return twoDigits(t.day) + "." + twoDigits(t.month) + "." + year;
 }
 
-std::string timeDateLine(const platform::LocalTime& t) {
+std::string timeDateLine(const LocalTime& t) {
     return std::string(30, ' ') + "Время: " + timeText(t) + std::string(8, ' ') + "Дата: " + dateText(t);
 }
 
-std::vector<std::string> programHeader(const platform::LocalTime& t) {
+std::vector<std::string> programHeader(const LocalTime& t) {
     return {kProgramTitle, timeDateLine(t)};
 }
 
-std::vector<std::string> systemsHeader(const platform::LocalTime& t) {
+std::vector<std::string> systemsHeader(const LocalTime& t) {
     return {kWindowRule, kSystemsTitle, timeDateLine(t)};
 }
 
 std::vector<std::string> systemsFooter() { return {"", kEndMarker}; }
 
-std::vector<std::string> powersHeader(const platform::LocalTime& t) {
+std::vector<std::string> powersHeader(const LocalTime& t) {
     return {"", kWindowRule, kPowersTitle, timeDateLine(t)};
 }
 

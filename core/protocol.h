@@ -2,7 +2,7 @@
 // The protocol log: a Windows-1251 text file with CR LF lines in which the main
 // window and two tool windows record their computations step by step. Each
 // write opens the file, writes whole lines and closes it again.
-#include "platform/host.h"
+#include "core/hosttypes.h"
 
 #include <string>
 #include <string_view>
@@ -26,16 +26,16 @@ inline constexpr const char* kWindowRule =
 static_assert(std::string_view(kWindowRule).size() == 77);
 
 // "H:mm:ss" and "dd.MM.yyyy", the Russian long time and short date formats.
-std::string timeText(const platform::LocalTime& t);
-std::string dateText(const platform::LocalTime& t);
+std::string timeText(const LocalTime& t);
+std::string dateText(const LocalTime& t);
 // 30 blanks, "Время: ", the time, 8 blanks, "Дата: ", the date.
-std::string timeDateLine(const platform::LocalTime& t);
+std::string timeDateLine(const LocalTime& t);
 
 // The lines each writer puts around its entries.
-std::vector<std::string> programHeader(const platform::LocalTime& t); // recreate
-std::vector<std::string> systemsHeader(const platform::LocalTime& t); // append
+std::vector<std::string> programHeader(const LocalTime& t); // recreate
+std::vector<std::string> systemsHeader(const LocalTime& t); // append
 std::vector<std::string> systemsFooter();                             // append
-std::vector<std::string> powersHeader(const platform::LocalTime& t);  // append, else recreate
+std::vector<std::string> powersHeader(const LocalTime& t);  // append, else recreate
 std::vector<std::string> powersFooter();                              // append
 
 } // namespace protocol

@@ -144,15 +144,7 @@ std::size_t findName(const Text& s, const char* name)
 bool isMarked(const Text& s, std::size_t i) { return i < s.size() && s[i].source >= 0; }
 
 // Known values are read with the reference conversion itself.
-bool convert(const std::string& text, long double& value)
-{
-    try {
-        value = StrToFloatExt(text);
-        return true;
-    } catch (const ConversionError&) {
-        return false;
-    }
-}
+bool convert(const std::string& text, long double& value) { return TryStrToFloatExt(text, value); }
 
 // The record of one formula.
 struct Program {

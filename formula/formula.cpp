@@ -2,6 +2,7 @@
 // formula is defined to be read. It is the reference that CompiledFormula follows.
 #include "formula/formula.h"
 
+#include "core/mathconst.h"
 #include "core/numtext.h"
 #include "formula/arith.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 using formula::Function;
 
-constexpr long double kPi = 3.14159265358979323846264338327950288L;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -36,15 +36,7 @@ void replaceAll(std::string& s, std::string_view from, std::string_view to)
         s.replace(at, from.size(), to);
 }
 
-bool convert(std::string_view text, long double& value)
-{
-    try {
-        value = StrToFloatExt(text);
-        return true;
-    } catch (const ConversionError&) {
-        return false;
-    }
-}
+bool convert(std::string_view text, long double& value) { return TryStrToFloatExt(text, value); }
 
 std::string marked(long double value) { return '#' + FloatToStr(value) + '#'; }
 

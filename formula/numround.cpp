@@ -20,12 +20,7 @@ bool detail::slowRoundTrip(long double v, long double& out)
         out = 0.0L; // "0", negative zero included
         return true;
     }
-    try {
-        out = StrToFloatExt(FloatToStr(v));
-        return true;
-    } catch (const ConversionError&) {
-        return false;
-    }
+    return TryStrToFloatExt(FloatToStr(v), out);
 }
 
 namespace {
@@ -187,12 +182,7 @@ bool readNumber(std::string_view text, long double& out)
         out = negative ? -r : r;
         return true;
     }
-    try {
-        out = StrToFloatExt(text);
-        return true;
-    } catch (const ConversionError&) {
-        return false;
-    }
+    return TryStrToFloatExt(text, out);
 }
 
 } // namespace vy::formula

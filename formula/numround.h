@@ -4,6 +4,7 @@
 // it wherever the quick way cannot be sure.
 #include "formula/arith.h"
 #include "formula/extmath.h"
+#include "core/mathconst.h"
 
 #include <bit>
 #include <cstddef>
@@ -13,14 +14,10 @@
 namespace vy::formula {
 
 namespace detail {
-// Every power of ten up to 10^27 is exact in the extended type (5^27 < 2^64), so
-// a product or quotient by one of them is correctly rounded in one step: the
-// same result as the correctly rounded conversion of the decimal text.
-inline constexpr int kMaxExactPower = 27;
-inline constexpr long double kPow10[kMaxExactPower + 1] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+// A product or quotient by an exact power of ten is correctly rounded in one
+// step: the same result as the correctly rounded conversion of the decimal text.
+inline constexpr int kMaxExactPower = kMaxExactPowerOfTen;
+inline constexpr const long double (&kPow10)[kMaxExactPower + 1] = kExactPowersOfTen;
 
 // value * 10^k with k in [-27; 27], one rounding.
 inline long double scale(long double value, int k)

@@ -3,19 +3,16 @@
 // interfaces, so windows never call message boxes, sounds or the clock directly.
 // The real implementations use Qt (platform/qt); tests use recorders that note
 // what was asked and never block.
-#include <chrono>
+#include "core/hosttypes.h"
+
 #include <string>
 #include <vector>
 
 namespace vy::platform {
 
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const ScreenPoint&) const = default;
-};
-
-enum class Icon { None, Information, Warning, Error, Question };
+using vy::Icon;
+using vy::LocalTime;
+using vy::ScreenPoint;
 
 // The five ways an input error or a failure is shown to the user.
 class Presenter {
@@ -42,11 +39,6 @@ public:
     virtual ~Sounds() = default;
     virtual void criticalStop() = 0;
     virtual void exclamation() = 0;
-};
-
-// Local wall-clock time, broken down as the protocol header needs it.
-struct LocalTime {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
 class Clock {

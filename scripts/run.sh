@@ -5,8 +5,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 program="$root/build/bin/vychislitsa"
-if [ -x "$program" ]; then
-  cd "$root/build/bin" && exec "$program"
-else
-  echo "Built; the program itself is not part of this build yet."
-fi
+cd "$root/build/bin" && exec "$program"

@@ -1,6 +1,7 @@
 #include "solvers/equation.h"
 
 #include "core/floatfail.h"
+#include "core/mathconst.h"
 #include "core/numtext.h"
 
 #include <array>
@@ -12,7 +13,6 @@ namespace vy {
 
 namespace {
 
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
 const char* const kFormulaError = "ВНИМАНИЕ: ОШИБКА В ФОРМУЛЕ\r         Проверьте уравнение ";
 
@@ -163,19 +163,30 @@ void ScanForRoots(const Equation& f, std::string_view lower, std::string_view up
     const int valueDecimals = trigonometric ? 5 : 17;
     ScanPoints points(h);
     bool found = false;
+    const auto test = [&](double at) {
+        long double value = 0;
+        if (f.evaluate(at, value) && roundsToZero(value, valueDecimals)) {
+            found = true;
+            host.appendAnswer("  x=" + (trigonometric ? FormatFixed(degrees(at), 3) : FloatToStr(at)));
+        }
+    };
     double x = a;
+    bool first = true;
     do {
         host.stepProgress();
         checkpoint(host);
         const double next = points.next(x);
-        if (next == x)
-            break; // the step no longer moves x: nothing new would be scanned
-        x = next;
-        long double value = 0;
-        if (f.evaluate(x, value) && roundsToZero(value, valueDecimals)) {
-            found = true;
-            host.appendAnswer("  x=" + (trigonometric ? FormatFixed(degrees(x), 3) : FloatToStr(x)));
+        if (next == x) {
+            // The step no longer moves x: nothing new would be scanned. When
+            // that happens at once, the start itself is the lower bound (the
+            // step below it was lost in rounding) and is still a point to test.
+            if (first)
+                test(x);
+            break;
         }
+        x = next;
+        first = false;
+        test(x);
     } while (x < b);
 
     if (!found)

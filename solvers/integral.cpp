@@ -1,6 +1,7 @@
 #include "solvers/integral.h"
 
 #include "core/floatfail.h"
+#include "core/jobrunner.h"
 #include "core/numtext.h"
 
 #include <algorithm>
@@ -26,13 +27,22 @@ void checkPassSize(long points)
 
 } // namespace
 
-Integrand::Integrand(const std::string& formula, double a, double b)
-    : compiled_(PrepareFormula(formula)), a_(a), b_(b)
+Integrand::Integrand(const std::string& formula, double a, double b, JobControl* control)
+    : compiled_(PrepareFormula(formula)), a_(a), b_(b), control_(control)
 {
+}
+
+void Integrand::checkpoint() const
+{
+    control_->checkpoint();
+    // Every pass doubles the points, so all passes together stay below twice the cap.
+    control_->progress(static_cast<double>(points_) / (2.0 * kMaxPassPoints));
 }
 
 double Integrand::operator()(double x) const
 {
+    if (control_ != nullptr && (++points_ & 4095) == 0)
+        checkpoint();
     long double v = 0;
     if (compiled_.evaluate(x, v))
         return checked::toDouble(v);
@@ -127,13 +137,13 @@ std::string FormatIntegral(double value, int decimals)
 }
 
 std::string IntegralText(const std::string& formula, const std::string& upper, const std::string& lower,
-                         IntegralMethod method, double eps, int decimals)
+                         IntegralMethod method, double eps, int decimals, JobControl* control)
 {
     const double b = StrToFloat(upper);
     const double a = StrToFloat(lower);
     if (b < a)
         return "Нижний предел\rне может быть\rбольше верхнего";
-    const Integrand f(formula, a, b);
+    const Integrand f(formula, a, b, control);
     try {
         double value = 0;
         switch (method) {

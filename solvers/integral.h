@@ -8,6 +8,8 @@
 
 namespace vy {
 
+class JobControl;
+
 // The integral ended without an estimate: the refinement needed more points
 // than one pass may have, or the integrand could not be evaluated inside the
 // interval. what() is the text the window shows instead of a number.
@@ -28,15 +30,22 @@ inline constexpr long kMaxPassPoints = 1L << 20;
 // f(x) between the limits a and b. Where the formula cannot be evaluated the
 // value is 0 exactly at a limit (so ln(x) from 0 still integrates) and
 // IntegralStopped anywhere else. Arithmetic errors throw FloatFailure.
+// With a job control, every so many points it reports progress (the share of
+// the most points a calculation can touch) and gives a pause or a cancel its
+// chance; a cancel unwinds with JobCancelled.
 class Integrand {
 public:
-    Integrand(const std::string& formula, double a, double b);
+    Integrand(const std::string& formula, double a, double b, JobControl* control = nullptr);
     double operator()(double x) const;
 
 private:
+    void checkpoint() const;
+
     CompiledFormula compiled_;
     double a_;
     double b_;
+    JobControl* control_;
+    mutable long points_ = 0;
 };
 
 double MidpointIntegral(const Integrand& f, double a, double b, double eps);
@@ -57,6 +66,6 @@ std::string FormatIntegral(double value, int decimals);
 // or the text of IntegralStopped. Limits that are not numbers throw
 // ConversionError, arithmetic errors FloatFailure.
 std::string IntegralText(const std::string& formula, const std::string& upper, const std::string& lower,
-                         IntegralMethod method, double eps, int decimals);
+                         IntegralMethod method, double eps, int decimals, JobControl* control = nullptr);
 
 } // namespace vy

@@ -3,6 +3,8 @@
 // answer as it grows, a progress bar, a way to put a message box or a question
 // in front of the user and wait for the reply, and a point between two steps
 // where the search can be held (pause) or ended (cancel).
+#include "core/jobrunner.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,7 +12,7 @@
 namespace vy {
 
 // Thrown through a search when its caller has cancelled it; never shown.
-struct SearchCancelled {};
+using SearchCancelled = JobCancelled;
 
 enum class DialogReply { Ok, Yes, No, Cancel };
 

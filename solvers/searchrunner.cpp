@@ -17,14 +17,14 @@ std::string shown(const std::string& answer)
     return answer.substr(0, cut) + "…";
 }
 
-} // namespace
+const char* const kSearchFailed = "Ошибка при решении уравнения";
 
-// The search's side: keeps what the window should show and passes it on when
-// it matters (a new range, the start, a dialog, the end) or when the interval
-// has passed since the last update.
-class SearchRunner::Host final : public SearchHost {
+// The search's side: keeps what the window should show and hands it over when
+// it matters (a new range, the start, a dialog, the end) or when the runner
+// says an update is due.
+class Host final : public SearchHost {
 public:
-    Host(SearchRunner& runner, std::string answer) : runner_(runner)
+    Host(JobControl& control, SearchView& view, std::string answer) : control_(control), view_(view)
     {
         setAnswer(std::move(answer));
         answerDirty_ = false;
@@ -71,12 +71,15 @@ public:
     DialogReply ask(const SearchDialog& dialog) override
     {
         flush();
-        return runner_.waitForReply(dialog);
+        SearchView* view = &view_;
+        return static_cast<DialogReply>(control_.ask([view, dialog](std::function<void(int)> reply) {
+            view->dialog(dialog, [reply](DialogReply r) { reply(static_cast<int>(r)); });
+        }));
     }
     bool proceed() override
     {
         soon();
-        return runner_.waitWhilePaused();
+        return control_.proceed();
     }
 
     // Everything not yet shown, now.
@@ -91,29 +94,26 @@ public:
         update.busy = busy_;
         update.fullBar = fullBar_;
         answerDirty_ = progressDirty_ = fullBar_ = false;
-        last_ = std::chrono::steady_clock::now();
-        runner_.tell([&](SearchView& view) { view.update(update); });
+        SearchView* view = &view_;
+        control_.post([view, update = std::move(update)] { view->update(update); });
     }
 
 protected:
     void answerChanged() override
     {
         answerDirty_ = true;
-        soon(true);
+        soon();
     }
 
 private:
-    // An update once the interval has passed. The clock is read only every so
-    // many calls, as a scan makes millions of them.
-    void soon(bool now = false)
+    void soon()
     {
-        if (!now && ++calls_ % 128 != 0)
-            return;
-        if (std::chrono::steady_clock::now() - last_ >= runner_.interval_)
+        if (control_.due())
             flush();
     }
 
-    SearchRunner& runner_;
+    JobControl& control_;
+    SearchView& view_;
     SearchProgress progress_;
     bool answerDirty_ = false;
     bool progressDirty_ = false;
@@ -121,129 +121,55 @@ private:
     bool fullBar_ = false;
     bool running_ = false;
     bool busy_ = false;
-    unsigned calls_ = 0;
-    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
-SearchRunner::SearchRunner(SearchView& view, std::chrono::milliseconds interval) : view_(view), interval_(interval) {}
+std::string failureText(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        return *e.what() != '\0' ? e.what() : kSearchFailed;
+    } catch (...) {
+        return kSearchFailed;
+    }
+}
 
-SearchRunner::~SearchRunner() { cancel(); }
+} // namespace
+
+SearchRunner::SearchRunner(JobRunner::Post post, SearchView& view, std::chrono::milliseconds interval)
+    : view_(view), runner_(std::move(post), interval)
+{
+}
 
 bool SearchRunner::start(Job job, std::string answer)
 {
-    if (thread_.joinable())
-        return false;
-    {
-        std::lock_guard lock(mutex_);
-        paused_ = false;
+    SearchView* view = &view_;
+    const bool started = runner_.start(
+        [view, job = std::move(job), answer = std::move(answer)](JobControl& control) {
+            Host host(control, *view, answer);
+            try {
+                job(host);
+            } catch (const JobCancelled&) {
+                throw;
+            } catch (...) {
+                host.flush(); // what was shown before the failure stays
+                throw;
+            }
+            host.flush();
+        },
+        {.progress = {},
+         .finished = [view](std::exception_ptr failure) {
+             view->finished(failure ? failureText(failure) : std::string());
+         }});
+    if (started)
         cancelled_ = false;
-        reply_.reset();
-        ++run_;
-    }
-    thread_ = std::thread([this, job = std::move(job), answer = std::move(answer)]() mutable {
-        body(job, std::move(answer));
-    });
-    return true;
+    return started;
 }
-
-void SearchRunner::body(const Job& job, std::string answer)
-{
-    Host host(*this, std::move(answer));
-    std::string failure;
-    try {
-        job(host);
-    } catch (const SearchCancelled&) {
-        return;
-    } catch (const std::exception& e) {
-        failure = e.what();
-        if (failure.empty())
-            failure = "Ошибка при решении уравнения";
-    } catch (...) {
-        failure = "Ошибка при решении уравнения";
-    }
-    host.flush();
-    tell([&](SearchView& view) { view.finished(failure); });
-}
-
-template <typename Call>
-void SearchRunner::tell(Call&& call)
-{
-    std::lock_guard lock(mutex_);
-    if (!cancelled_)
-        call(view_);
-}
-
-void SearchRunner::pause()
-{
-    std::lock_guard lock(mutex_);
-    paused_ = true;
-}
-
-void SearchRunner::resume()
-{
-    {
-        std::lock_guard lock(mutex_);
-        paused_ = false;
-    }
-    wake_.notify_all();
-}
-
-bool SearchRunner::paused() const { return paused_; }
-
-bool SearchRunner::cancelled() const { return cancelled_; }
 
 void SearchRunner::cancel()
 {
-    {
-        std::lock_guard lock(mutex_);
-        cancelled_ = true;
-    }
-    wake_.notify_all();
-    join();
-}
-
-void SearchRunner::reply(DialogReply reply)
-{
-    {
-        std::lock_guard lock(mutex_);
-        reply_ = reply;
-    }
-    wake_.notify_all();
-}
-
-void SearchRunner::join()
-{
-    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id())
-        thread_.join();
-}
-
-bool SearchRunner::waitWhilePaused()
-{
-    // The usual case costs two atomic loads and no lock.
-    if (!paused_.load(std::memory_order_acquire) && !cancelled_.load(std::memory_order_acquire))
-        return true;
-    std::unique_lock lock(mutex_);
-    if (paused_ && !cancelled_) {
-        holding_ = true;
-        wake_.wait(lock, [this] { return !paused_ || cancelled_; });
-        holding_ = false;
-    }
-    return !cancelled_;
-}
-
-DialogReply SearchRunner::waitForReply(const SearchDialog& dialog)
-{
-    std::unique_lock lock(mutex_);
-    if (cancelled_)
-        throw SearchCancelled{};
-    reply_.reset();
-    view_.dialog(dialog);
-    wake_.wait(lock, [this] { return reply_.has_value() || cancelled_.load(); });
-    if (cancelled_)
-        throw SearchCancelled{};
-    const DialogReply answer = *reply_;
-    reply_.reset();
-    return answer;
+    cancelled_ = true;
+    runner_.cancel();
 }
 
 } // namespace vy

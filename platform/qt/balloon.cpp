@@ -1,5 +1,6 @@
 #include "platform/qt/balloon.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -33,7 +35,9 @@ BalloonNotice::BalloonNotice(const QString& text, QPoint stem, QWidget* owner)
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this)
                         .pixmap(iconSize, iconSize));
-    auto* title = new QLabel(QStringLiteral("Вычислица"), this);
+    const QString caption = QStringLiteral("Вычислица");
+    auto* title = new QLabel(caption, this);
+    title->setObjectName("BalloonTitle");
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -53,13 +57,28 @@ BalloonNotice::BalloonNotice(const QString& text, QPoint stem, QWidget* owner)
     column->addLayout(head);
     column->addWidget(text_);
     placeAt(stem);
+    // Without a compositor the corners outside the bubble would be painted
+    // black: the window is given the bubble's shape instead.
+    setMask(QRegion(outline().toFillPolygon().toPolygon()));
 
-    QTimer::singleShot(kTimeoutMs, this, &QWidget::close);
+    // A screen reader announces the notice by its title and text.
+    setAccessibleName(caption);
+    setAccessibleDescription(text);
+
+    auto* timer = new QTimer(this);
+    timer->setObjectName("BalloonTimer");
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, &QWidget::close);
+    timer->start(kTimeoutMs);
 }
 
 BalloonNotice* BalloonNotice::show(const QString& text, QPoint stem, QWidget* owner) {
     auto* notice = new BalloonNotice(text, stem, owner);
     notice->QWidget::show();
+    // The shape given before the window existed does not always reach it.
+    if (QWindow* window = notice->windowHandle()) window->setMask(notice->mask());
+    QAccessibleEvent alert(notice, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
     return notice;
 }
 
@@ -84,9 +103,7 @@ void BalloonNotice::placeAt(QPoint stem) {
     move(left, top);
 }
 
-void BalloonNotice::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+QPainterPath BalloonNotice::outline() const {
     const QRectF all = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const QRectF body = stemAtTop_ ? all.adjusted(0, kStemHeight, 0, 0) : all.adjusted(0, 0, 0, -kStemHeight);
     QPainterPath bubble;
@@ -98,9 +115,15 @@ void BalloonNotice::paintEvent(QPaintEvent*) {
     stemPath.lineTo(kStemInset, baseY);
     stemPath.lineTo(kStemInset + kStemWidth, baseY);
     stemPath.closeSubpath();
+    return bubble.united(stemPath);
+}
+
+void BalloonNotice::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().color(QPalette::ToolTipText), 1));
     painter.setBrush(palette().color(QPalette::ToolTipBase));
-    painter.drawPath(bubble.united(stemPath));
+    painter.drawPath(outline());
 }
 
 void BalloonNotice::mousePressEvent(QMouseEvent*) { close(); }

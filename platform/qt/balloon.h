@@ -2,6 +2,7 @@
 // The balloon notice: a rounded bubble titled "Вычислица" with the information
 // icon, whose stem points at a screen point. It closes on a click or after five
 // seconds and is deleted with the window that raised it.
+#include <QPainterPath>
 #include <QPoint>
 #include <QWidget>
 
@@ -29,6 +30,8 @@ protected:
 
 private:
     void placeAt(QPoint stem);
+    // The bubble and its stem, in the notice's own coordinates.
+    QPainterPath outline() const;
 
     QPoint stem_;
     bool stemAtTop_ = true;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -14,6 +15,26 @@
 #include <unistd.h>
 
 namespace vy::platform {
+
+namespace {
+constexpr int kTitleBarExtras = 150;
+} // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
+                                            QMessageBox::StandardButtons buttons, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(icon, caption, text, buttons, parent);
+    box->setObjectName("MessageBox");
+    // A short text would make the box narrower than its caption, which the
+    // title bar then cuts ("Вы… ца"): room for the caption in a bold title font,
+    // the window icon and three title buttons.
+    QFont title = box->font();
+    title.setBold(true);
+    const int width = QFontMetrics(title).horizontalAdvance(caption) + kTitleBarExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    return box;
+}
 
 QString messageText(const std::string& utf8) {
     QString text = QString::fromStdString(utf8);
@@ -37,9 +58,7 @@ QMessageBox::Icon toQt(Icon icon) {
 
 int showBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
-    QMessageBox box(icon, caption, text, buttons, QApplication::activeWindow());
-    box.setObjectName("MessageBox");
-    return box.exec();
+    return makeMessageBox(text, caption, icon, buttons, QApplication::activeWindow())->exec();
 }
 
 const QString kTitle = QStringLiteral("Вычислица");

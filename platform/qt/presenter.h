@@ -2,7 +2,9 @@
 // Qt presentations of messages, the balloon notice and the sounds.
 #include "platform/host.h"
 
+#include <QMessageBox>
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -10,6 +12,10 @@ namespace vy::platform {
 
 // Windows text breaks a line at a lone carriage return; Qt breaks at line feed.
 QString messageText(const std::string& utf8);
+
+// The message box every presentation shows, at least as wide as its caption needs.
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
+                                            QMessageBox::StandardButtons buttons, QWidget* parent = nullptr);
 
 class QtPresenter final : public Presenter {
 public:

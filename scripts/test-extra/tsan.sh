@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The equation solver's engines and its search worker under ThreadSanitizer:
+# The job runner, the equation solver's engines and its search worker under ThreadSanitizer:
 # pausing, resuming, cancelling and closing while a search runs must be free of
 # data races. Built without Qt in a directory of its own.
 set -euo pipefail
@@ -7,5 +7,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 dir="$root/build-tsan"
 cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVY_WERROR=ON -DVY_GUI=OFF -DVY_TSAN=ON >/dev/null
-cmake --build "$dir" -j "$(nproc)" --target solvers_tests
-TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$dir/tests/solvers_tests"
+cmake --build "$dir" -j "$(nproc)" --target solvers_tests jobrunner_tests
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"
+"$dir/tests/jobrunner_tests"
+"$dir/tests/solvers_tests"

@@ -1,14 +1,11 @@
 #include "solvers/ui/form22.h"
 
 #include "core/errortext.h"
-#include "platform/qt/activation.h"
-#include "platform/qt/guard.h"
+#include "platform/qt/jobpost.h"
 #include "platform/qt/presenter.h"
 #include "solvers/equation.h"
-#include "solvers/ui/formparts.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,8 +19,6 @@
 #include <cmath>
 
 namespace vy {
-
-using solversui::place;
 
 namespace {
 
@@ -55,57 +50,37 @@ constexpr int kScaledMaximum = 1'000'000;
 
 } // namespace
 
-// The worker's side of the window: every call is handed to the window's own
-// thread, tagged with the search it belongs to.
+// What the search shows, handed on to the window's own handlers.
 class TForm22::View final : public SearchView {
 public:
     explicit View(TForm22& form) : form_(form) {}
-
-    void update(const SearchUpdate& update) override
+    void update(const SearchUpdate& update) override { form_.applyUpdate(update); }
+    void dialog(const SearchDialog& dialog, std::function<void(DialogReply)> reply) override
     {
-        post([update](TForm22& f, std::uint64_t run) { f.applyUpdate(run, update); });
+        form_.showDialog(dialog, std::move(reply));
     }
-    void dialog(const SearchDialog& dialog) override
-    {
-        post([dialog](TForm22& f, std::uint64_t run) { f.showDialog(run, dialog); });
-    }
-    void finished(const std::string& failure) override
-    {
-        post([failure](TForm22& f, std::uint64_t run) { f.searchFinished(run, failure); });
-    }
+    void finished(const std::string& failure) override { form_.searchFinished(failure); }
 
 private:
-    template <typename Call>
-    void post(Call call)
-    {
-        TForm22* form = &form_;
-        const std::uint64_t run = form_.runner_->run();
-        QMetaObject::invokeMethod(
-            form, [form, run, call = std::move(call)] { call(*form, run); }, Qt::QueuedConnection);
-    }
-
     TForm22& form_;
 };
 
 TForm22::TForm22(platform::Host host, DataFolder data, std::unique_ptr<SearchDialogs> dialogs, QWidget* parent)
-    : QWidget(parent), host_(host), data_(std::move(data)), dialogs_(std::move(dialogs))
+    : ToolWindow(host, std::move(data),
+                 {"TForm22", QStringLiteral("Решение уравнений"), QSize(353, 247), &ini::kPlaceForm22}, parent),
+      dialogs_(std::move(dialogs))
 {
-    setObjectName(QStringLiteral("TForm22"));
     if (!dialogs_)
         dialogs_ = std::make_unique<QtSearchDialogs>(this);
     view_ = std::make_unique<View>(*this);
-    runner_ = std::make_unique<SearchRunner>(*view_);
+    runner_ = std::make_unique<SearchRunner>(platform::postTo(this), *view_);
     buildControls();
-    auto* activation = new platform::ActivationRule(this);
-    connect(activation, &platform::ActivationRule::activated, this, [this] { FormActivate(); });
-    platform::guarded(host_.presenter, [this] { readPosition(); });
 }
 
 TForm22::~TForm22()
 {
     // The worker goes first: nothing it still sends may reach a half-destroyed
-    // window. Cancelling before the reset keeps runner_ valid for the worker's
-    // last calls.
+    // window.
     runner_->cancel();
     runner_.reset();
     dialogs_.reset();
@@ -113,8 +88,6 @@ TForm22::~TForm22()
 
 void TForm22::buildControls()
 {
-    solversui::setUpToolWindow(*this, QStringLiteral("Решение уравнений"), QSize(353, 247));
-
     Label6 = place<QLabel>(this, "Label6", {8, 4, 120, 16}, QStringLiteral("Уравнение"));
     Edit1 = place<QLineEdit>(this, "Edit1", {8, 22, 300, 22}, QStringLiteral("x-5"));
     Edit1->setToolTip(QStringLiteral("Введите уравнение с неизвесным членом х"));
@@ -167,12 +140,9 @@ void TForm22::buildControls()
     Image2->hide();
     showPauseGlyph(true);
 
-    const auto handler = [this](void (TForm22::*h)()) {
-        return [this, h] { platform::guarded(host_.presenter, [this, h] { (this->*h)(); }); };
-    };
-    connect(BitBtn1, &QPushButton::clicked, this, handler(&TForm22::BitBtn1Click));
-    connect(BitBtn2, &QPushButton::clicked, this, handler(&TForm22::BitBtn2Click));
-    connect(BitBtn3, &QPushButton::clicked, this, handler(&TForm22::BitBtn3Click));
+    connectGuarded(BitBtn1, &QPushButton::clicked, &TForm22::BitBtn1Click);
+    connectGuarded(BitBtn2, &QPushButton::clicked, &TForm22::BitBtn2Click);
+    connectGuarded(BitBtn3, &QPushButton::clicked, &TForm22::BitBtn3Click);
     const auto whenChecked = [this](QAbstractButton* button, void (TForm22::*h)()) {
         connect(button, &QAbstractButton::toggled, this, [this, h](bool on) {
             if (on)
@@ -323,19 +293,10 @@ void TForm22::BitBtn3Click()
     }
 }
 
-void TForm22::closeEvent(QCloseEvent* event)
-{
-    BitBtn2Click();
-    platform::guarded(host_.presenter, [this] { writePosition(); });
-    event->accept();
-}
+void TForm22::FormClose() { BitBtn2Click(); }
 
-bool TForm22::current(std::uint64_t run) const { return run == runner_->run() && !runner_->cancelled(); }
-
-void TForm22::applyUpdate(std::uint64_t run, const SearchUpdate& update)
+void TForm22::applyUpdate(const SearchUpdate& update)
 {
-    if (!current(run))
-        return;
     if (update.answer) {
         Label1->setText(platform::messageText(*update.answer));
     }
@@ -364,24 +325,16 @@ void TForm22::applyUpdate(std::uint64_t run, const SearchUpdate& update)
         setBusyCursors(true);
 }
 
-void TForm22::showDialog(std::uint64_t run, const SearchDialog& dialog)
+void TForm22::showDialog(const SearchDialog& dialog, std::function<void(DialogReply)> reply)
 {
-    if (!current(run))
-        return;
-    dialogs_->open(dialog, [this, run](DialogReply reply) {
-        if (current(run))
-            runner_->reply(reply);
-    });
+    dialogs_->open(dialog, std::move(reply));
 }
 
-void TForm22::searchFinished(std::uint64_t run, const std::string& failure)
+void TForm22::searchFinished(const std::string& failure)
 {
-    if (!current(run))
-        return;
-    runner_->join();
     setIdle();
     if (!failure.empty())
-        host_.presenter.generalError(generalErrorText(failure));
+        host().presenter.generalError(generalErrorText(failure));
 }
 
 void TForm22::setBusyCursors(bool busy)
@@ -402,9 +355,5 @@ void TForm22::setIdle()
 }
 
 void TForm22::showPauseGlyph(bool pause) { BitBtn3->setIcon((pause ? Image1 : Image2)->pixmap()); }
-
-void TForm22::readPosition() { solversui::readPlace(*this, data_, ini::kPlaceForm22); }
-
-void TForm22::writePosition() { solversui::writePlace(*this, data_, ini::kPlaceForm22); }
 
 } // namespace vy

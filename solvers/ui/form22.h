@@ -2,13 +2,10 @@
 // "Решение уравнений": roots of f(x) = 0 by one of four methods. The search runs
 // on a worker thread (SearchRunner); its output reaches the window as queued
 // calls on this thread, and the window pauses, resumes and cancels it.
-#include "core/datafolder.h"
-#include "platform/host.h"
+#include "platform/qt/toolwindow.h"
 #include "solvers/searchrunner.h"
 #include "solvers/ui/searchdialogs.h"
 
-#include <QWidget>
-#include <cstdint>
 #include <memory>
 
 class QCheckBox;
@@ -22,7 +19,7 @@ class QRadioButton;
 
 namespace vy {
 
-class TForm22 : public QWidget {
+class TForm22 : public ToolWindow {
     Q_OBJECT
 public:
     // dialogs shows the search's message boxes; by default real, non-blocking ones.
@@ -38,34 +35,27 @@ public:
     void BitBtn3Click(); // "Пауза" / "Возобновить"
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void FormActivate() override;
+    void FormClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class View;
-
     void buildControls();
-    void FormActivate();
     void RadioButton1Click();
     void RadioButton2Click();
     void RadioButton3Click();
     void CheckBox1Click();
-    void readPosition();
-    void writePosition();
 
-    // Run on this thread for the search numbered run; dropped when that search
-    // is no longer the current one or has been cancelled.
-    void applyUpdate(std::uint64_t run, const SearchUpdate& update);
-    void showDialog(std::uint64_t run, const SearchDialog& dialog);
-    void searchFinished(std::uint64_t run, const std::string& failure);
-    bool current(std::uint64_t run) const;
+    class View;
+    // The search's output, on this thread.
+    void applyUpdate(const SearchUpdate& update);
+    void showDialog(const SearchDialog& dialog, std::function<void(DialogReply)> reply);
+    void searchFinished(const std::string& failure);
 
     void setBusyCursors(bool busy);
     void setIdle();
     void showPauseGlyph(bool pause);
 
-    platform::Host host_;
-    DataFolder data_;
     std::unique_ptr<SearchDialogs> dialogs_;
     std::unique_ptr<View> view_;
     std::unique_ptr<SearchRunner> runner_;
@@ -73,29 +63,29 @@ private:
     bool paused_ = false;
     SearchProgress progress_{100, 100};
 
-    QLabel* Label6 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLabel* Label4 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QLabel* Label5 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QLabel* Label7 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QRadioButton* RadioButton3 = nullptr;
-    QRadioButton* RadioButton4 = nullptr;
-    QLabel* Label1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
+    QLabel* Label6 = nullptr;             // "Уравнение"
+    QLineEdit* Edit1 = nullptr;           // the equation f(x)
+    QLabel* Label4 = nullptr;             // "=0"
+    QGroupBox* GroupBox1 = nullptr;       // "Настройки"
+    QLabel* Label2 = nullptr;             // "от"
+    QLabel* Label3 = nullptr;             // "до"
+    QLineEdit* Edit2 = nullptr;           // lower bound of the search
+    QLineEdit* Edit3 = nullptr;           // upper bound of the search
+    QLabel* Label5 = nullptr;             // "Точность"
+    QComboBox* ComboBox1 = nullptr;       // scanning step (precision)
+    QCheckBox* CheckBox1 = nullptr;       // trigonometric equation
+    QLabel* Label7 = nullptr;             // explanation of the control under the mouse
+    QRadioButton* RadioButton1 = nullptr; // scanning
+    QRadioButton* RadioButton2 = nullptr; // bisection ("вилка")
+    QRadioButton* RadioButton3 = nullptr; // combined method
+    QRadioButton* RadioButton4 = nullptr; // Newton's method
+    QLabel* Label1 = nullptr;             // the answer
+    QProgressBar* ProgressBar1 = nullptr; // how far the search has got
+    QPushButton* BitBtn1 = nullptr;       // "Решить"
+    QPushButton* BitBtn2 = nullptr;       // "Отмена"
+    QPushButton* BitBtn3 = nullptr;       // "Пауза" / "Возобновить"
+    QLabel* Image1 = nullptr;             // glyph of "Пауза"
+    QLabel* Image2 = nullptr;             // glyph of "Возобновить"
 };
 
 } // namespace vy

@@ -1,25 +1,23 @@
 #include "solvers/ui/form23.h"
 
-#include "platform/qt/activation.h"
-#include "platform/qt/guard.h"
+#include "core/keyfilters.h"
+#include "platform/qt/jobpost.h"
+#include "platform/qt/keyfilter.h"
 #include "platform/qt/presenter.h"
 #include "solvers/integral.h"
-#include "solvers/ui/formparts.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace vy {
-
-using solversui::place;
 
 namespace {
 
@@ -36,25 +34,25 @@ QPixmap integralSign(QSize size, const QFont& base)
     return pixmap;
 }
 
+constexpr int kProgressSteps = 1000;
+
 } // namespace
 
 TForm23::TForm23(platform::Host host, DataFolder data, QWidget* parent)
-    : QWidget(parent), host_(host), data_(std::move(data))
+    : ToolWindow(host, std::move(data),
+                 {"TForm23", QStringLiteral("Вычисление интегралов"), QSize(410, 200), &ini::kPlaceForm23}, parent),
+      runner_(platform::postTo(this))
 {
-    setObjectName(QStringLiteral("TForm23"));
     buildControls();
-    auto* activation = new platform::ActivationRule(this);
-    connect(activation, &platform::ActivationRule::activated, this, [this] { FormActivate(); });
     // FormCreate
     RadioButton1->setChecked(true);
     method_ = 1;
-    platform::guarded(host_.presenter, [this] { solversui::readPlace(*this, data_, ini::kPlaceForm23); });
 }
+
+TForm23::~TForm23() { runner_.cancel(); }
 
 void TForm23::buildControls()
 {
-    solversui::setUpToolWindow(*this, QStringLiteral("Вычисление интегралов"), QSize(410, 200));
-
     Panel1 = place<QFrame>(this, "Panel1", {8, 8, 394, 96});
     Panel1->setFrameShape(QFrame::StyledPanel);
     Edit2 = place<QLineEdit>(Panel1, "Edit2", {6, 4, 50, 20}, QStringLiteral("1"));
@@ -71,6 +69,11 @@ void TForm23::buildControls()
     Label1 = place<QLabel>(Panel1, "Label1", {200, 8, 190, 80});
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Along the panel's foot, seen only while an integral is computed.
+    ProgressBar1 = place<QProgressBar>(Panel1, "ProgressBar1", {200, 88, 190, 5});
+    ProgressBar1->setRange(0, kProgressSteps);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
 
     GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 108, 222, 84}, QStringLiteral("Вычислить по методу :"));
     RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", {8, 20, 180, 18}, QStringLiteral("Прямоугольников"));
@@ -88,11 +91,12 @@ void TForm23::buildControls()
     BitBtn1 = place<QPushButton>(this, "BitBtn1", {238, 166, 164, 26}, QStringLiteral("Вычислить"));
     BitBtn1->setToolTip(QStringLiteral("Вычислить интеграл"));
 
-    new solversui::SignedDecimalKeys(Edit2, host_.sounds);
-    new solversui::SignedDecimalKeys(Edit3, host_.sounds);
+    for (QLineEdit* limit : {Edit2, Edit3})
+        platform::filterKeys(
+            limit, [](char32_t c) { return keys::signedDecimalFilter(c, keys::CommaLetters::BAndYu); },
+            host().sounds);
 
-    connect(BitBtn1, &QPushButton::clicked, this,
-            [this] { platform::guarded(host_.presenter, [this] { BitBtn1Click(); }); });
+    connectGuarded(BitBtn1, &QPushButton::clicked, &TForm23::BitBtn1Click);
     int number = 1;
     for (QRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3}) {
         connect(radio, &QRadioButton::toggled, this, [this, number](bool on) {
@@ -101,7 +105,7 @@ void TForm23::buildControls()
         });
         ++number;
     }
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
+    connectGuarded(ComboBox1, &QComboBox::currentIndexChanged, &TForm23::ComboBox1Change);
 }
 
 void TForm23::FormActivate() { ComboBox1Change(); }
@@ -117,20 +121,49 @@ void TForm23::ComboBox1Change()
 
 void TForm23::BitBtn1Click()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct RestoreCursor {
-        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
-    } restore;
-    const std::string text = IntegralText(Edit1->text().toStdString(), Edit2->text().toStdString(),
-                                          Edit3->text().toStdString(), static_cast<IntegralMethod>(method_), eps_,
-                                          decimals_);
-    Label1->setText(platform::messageText(text));
+    if (runner_.active())
+        return;
+    const std::string formula = Edit1->text().toStdString();
+    const std::string upper = Edit2->text().toStdString();
+    const std::string lower = Edit3->text().toStdString();
+    const auto method = static_cast<IntegralMethod>(method_);
+    const double eps = eps_;
+    const int decimals = decimals_;
+    auto text = std::make_shared<std::string>();
+    setBusy(true);
+    runner_.start(
+        [=](JobControl& control) { *text = IntegralText(formula, upper, lower, method, eps, decimals, &control); },
+        {.progress = [this](double done) { ProgressBar1->setValue(static_cast<int>(done * kProgressSteps)); },
+         .finished = [this, text](std::exception_ptr failure) { integralEnded(text.get(), failure); }});
 }
 
-void TForm23::closeEvent(QCloseEvent* event)
+void TForm23::integralEnded(const std::string* text, std::exception_ptr failure)
 {
-    platform::guarded(host_.presenter, [this] { solversui::writePlace(*this, data_, ini::kPlaceForm23); });
-    event->accept();
+    setBusy(false);
+    guarded([&] {
+        if (failure)
+            std::rethrow_exception(failure); // the limits' conversion or an arithmetic failure
+        Label1->setText(platform::messageText(*text));
+    });
+}
+
+void TForm23::setBusy(bool busy)
+{
+    BitBtn1->setEnabled(!busy);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setVisible(busy);
+    if (busy)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+void TForm23::FormClose()
+{
+    if (runner_.active()) {
+        runner_.cancel();
+        setBusy(false);
+    }
 }
 
 } // namespace vy

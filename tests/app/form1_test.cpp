@@ -1,8 +1,8 @@
 // The main window driven through its fields, buttons and keys.
 #include "tests/app/form1_test.h"
 
-#include "app/windowlist.h"
 #include "platform/qt/activation.h"
+#include "platform/qt/elidedlabel.h"
 #include "platform/qt/guard.h"
 
 #include <QGuiApplication>
@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <stdexcept>
 
 namespace vy::test {
@@ -32,10 +33,10 @@ const std::string kHeader = "************ Протокол работы прог
 
 TEST_F(Form1Test, CommaFilterTurnsFullStopAndBothLettersIntoCommaAndLetsLettersThrough) {
     auto form = makeForm();
-    QLineEdit* field = form->edit("Edit8");
-    field->clear();
-    typeText(field, QStringLiteral("2.5ю7б1 x"));
-    EXPECT_EQ(field->text(), QStringLiteral("2,5,7,1 x"));
+    QLineEdit* edit = field(*form, "Edit8");
+    edit->clear();
+    typeText(edit, QStringLiteral("2.5ю7б1 x"));
+    EXPECT_EQ(edit->text(), QStringLiteral("2,5,7,1 x"));
     EXPECT_TRUE(host_.journal.empty()) << "the comma filter never beeps";
 }
 
@@ -52,11 +53,11 @@ class MainKeys : public Form1Test, public ::testing::WithParamInterface<KeyCase>
 TEST_P(MainKeys, MoveTheFocusAsTheTableSays) {
     const KeyCase c = GetParam();
     auto form = showForm();
-    QLineEdit* field = form->edit(c.field);
-    field->setFocus();
-    ASSERT_TRUE(field->hasFocus());
-    pressKey(field, c.key);
-    QWidget* expected = c.focusAfter ? static_cast<QWidget*>(form->edit(c.focusAfter)) : field;
+    QLineEdit* edit = field(*form, c.field);
+    edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
+    pressKey(edit, c.key);
+    QWidget* expected = c.focusAfter ? static_cast<QWidget*>(field(*form, c.focusAfter)) : edit;
     EXPECT_EQ(QApplication::focusWidget(), expected) << c.field << " key " << c.key;
 }
 
@@ -87,10 +88,10 @@ TEST_F(Form1Test, EnterInTheLastFieldOfARowComputesIt) {
                 {"Edit14", "Label25"}};
     for (const auto& row : rows) {
         setText(*form, row.field, "1");
-        form->edit(row.field)->setFocus();
-        pressKey(form->edit(row.field), Qt::Key_Return);
+        field(*form, row.field)->setFocus();
+        pressKey(field(*form, row.field), Qt::Key_Return);
         EXPECT_FALSE(label(*form, row.label).empty()) << row.field;
-        EXPECT_EQ(QApplication::focusWidget(), form->edit(row.field)) << row.field;
+        EXPECT_EQ(QApplication::focusWidget(), field(*form, row.field)) << row.field;
     }
 }
 
@@ -113,7 +114,7 @@ TEST_P(Rows, WriteLabelClipboardAndProtocolLine) {
     const RowCase& c = GetParam();
     auto form = showForm();
     for (const auto& [field, text] : c.fields) setText(*form, field, QString::fromUtf8(text));
-    form->equals.at(c.button)->click();
+    button(*form, c.button)->click();
     EXPECT_EQ(label(*form, c.label), c.labelText);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard);
     EXPECT_EQ(lastProtocolLine(), c.protocolLine);
@@ -137,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Form1Test, TangentThatDoesNotExistIsSaidSo) {
     auto form = showForm();
     setText(*form, "Edit15", "270");
-    form->equals.at("Button13")->click();
+    button(*form, "Button13")->click();
     EXPECT_EQ(label(*form, "Label27"), "Тангенс 270 Град. Не существует ");
     EXPECT_EQ(lastProtocolLine(), "Тангенс 270 Град. Не существует ");
 }
@@ -147,7 +148,7 @@ TEST_F(Form1Test, QuadraticRowWritesBothLabelsAndItsProtocolBlock) {
     setText(*form, "Edit12", "1");
     setText(*form, "Edit13", "-3");
     setText(*form, "Edit14", "2");
-    form->equals.at("Button10")->click();
+    button(*form, "Button10")->click();
     EXPECT_EQ(label(*form, "Label24"), " Дискриминант  = 1");
     EXPECT_EQ(label(*form, "Label25"), "x1=2  x2=1");
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "x1=2  x2=1");
@@ -160,7 +161,7 @@ TEST_F(Form1Test, QuadraticRowWritesBothLabelsAndItsProtocolBlock) {
 
     setText(*form, "Edit13", "0");
     setText(*form, "Edit14", "1");
-    form->equals.at("Button10")->click();
+    button(*form, "Button10")->click();
     EXPECT_EQ(label(*form, "Label25"), "Уравнение не имеет  корней, т.к Дискриминант -4");
     EXPECT_EQ(lastProtocolLine(), "т.к D<0 уравнение не имеет корней");
 }
@@ -190,7 +191,7 @@ TEST_P(Failures, AreReportedTheRowsWayAndChangeNothing) {
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     const std::string logBefore = protocol();
     for (const auto& [field, text] : c.fields) setText(*form, field, QString::fromUtf8(text));
-    form->equals.at(c.button)->click();
+    button(*form, c.button)->click();
 
     ASSERT_EQ(host_.presenter.shown.size(), 1u);
     const Shown& shown = host_.presenter.shown.front();
@@ -203,8 +204,8 @@ TEST_P(Failures, AreReportedTheRowsWayAndChangeNothing) {
         EXPECT_EQ(shown.icon, Icon::Information);
     }
     if (c.stemField != nullptr) {
-        QLineEdit* field = form->edit(c.stemField);
-        const QPoint below = field->mapToGlobal(QPoint(10, field->height()));
+        QLineEdit* edit = field(*form, c.stemField);
+        const QPoint below = edit->mapToGlobal(QPoint(10, edit->height()));
         EXPECT_EQ(shown.stem, (ScreenPoint{below.x(), below.y()}));
         EXPECT_EQ(shown.owner, form.get());
     }
@@ -255,10 +256,10 @@ INSTANTIATE_TEST_SUITE_P(Table, Failures, ::testing::ValuesIn(failureCases()),
 
 TEST_F(Form1Test, ZeroByZeroReachesTheGeneralErrorBoxAndLeavesABlank) {
     auto form = showForm();
-    form->result("Label7")->setText("old");
+    resultLabel(*form, "Label7")->setText("old");
     setText(*form, "Edit4", "0");
     setText(*form, "Edit5", "0");
-    form->equals.at("Button6")->click();
+    button(*form, "Button6")->click();
     ASSERT_EQ(host_.presenter.shown.size(), 1u);
     EXPECT_EQ(host_.presenter.shown[0].kind, K::GeneralError);
     EXPECT_EQ(host_.presenter.shown[0].text, "Invalid floating point operation.");
@@ -272,20 +273,43 @@ TEST_F(Form1Test, BalloonChoiceIsReadAgainOnTheSettingsMessage) {
     form->UMMymessage();
     EXPECT_EQ(form->balloonFlag(), 1);
     setText(*form, "Edit2", "?");
-    form->equals.at("Button3")->click();
+    button(*form, "Button3")->click();
     ASSERT_EQ(host_.presenter.shown.size(), 1u);
     EXPECT_EQ(host_.presenter.shown[0].kind, K::Balloon);
 }
 
 // ---- small handlers -----------------------------------------------------------------
 
+TEST_F(Form1Test, ALongResultIsCutWithAnEllipsisAndShownWholeInItsHint) {
+    auto form = showForm();
+    setText(*form, "Edit6", "-1,23456789012345E-300");
+    setText(*form, "Edit7", "-9,87654321098765E-5");
+    button(*form, "Button7")->click();
+    auto* product = qobject_cast<platform::ElidedLabel*>(resultLabel(*form, "Label11"));
+    ASSERT_NE(product, nullptr);
+    const QString whole = product->text();
+    ASSERT_TRUE(whole.startsWith(QStringLiteral("-1,23456789012345E-300 * -9,87654321098765E-5 = "))) << whole.toStdString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), whole.section(QStringLiteral(" = "), 1));
+    product->repaint();
+    EXPECT_TRUE(product->shownText().endsWith(QChar(0x2026))) << product->shownText().toStdString();
+    EXPECT_LT(product->shownText().size(), whole.size());
+    EXPECT_EQ(product->toolTip(), whole);
+
+    setText(*form, "Edit6", "2");
+    setText(*form, "Edit7", "3");
+    button(*form, "Button7")->click();
+    product->repaint();
+    EXPECT_EQ(product->shownText(), product->text());
+    EXPECT_TRUE(product->toolTip().isEmpty()) << "a result that fits has no hint";
+}
+
 TEST_F(Form1Test, ClearEmptiesAllTenResultsButNotClipboardOrLog) {
     auto form = showForm();
-    for (auto& [name, label] : form->results) label->setText("x");
+    for (const char* name : ini::kResultLabels) resultLabel(*form, name)->setText("x");
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
     const std::string log = protocol();
     form->Button5->click();
-    for (auto& [name, label] : form->results) EXPECT_TRUE(label->text().isEmpty()) << name;
+    for (const char* name : ini::kResultLabels) EXPECT_TRUE(resultLabel(*form, name)->text().isEmpty()) << name;
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     EXPECT_EQ(protocol(), log);
 }
@@ -320,8 +344,7 @@ TEST_F(Form1Test, TimersRunAsDesignedAndAnimateTheTwoButtonCaptions) {
         EXPECT_EQ(t.timer->isActive(), t.active) << t.timer->objectName().toStdString();
     }
 
-    const auto tick = [](QTimer* timer) { ASSERT_TRUE(QMetaObject::invokeMethod(timer, "timeout")); };
-    QPushButton* logButton = form->bitBtn("BitBtn7");
+    QPushButton* logButton = button(*form, "BitBtn7");
     const struct {
         const char* caption;
         const char* family;
@@ -337,7 +360,7 @@ TEST_F(Form1Test, TimersRunAsDesignedAndAnimateTheTwoButtonCaptions) {
         EXPECT_EQ(logButton->font().bold(), look.bold) << look.caption;
     }
 
-    QPushButton* systems = form->bitBtn("BitBtn1");
+    QPushButton* systems = button(*form, "BitBtn1");
     EXPECT_EQ(systems->text().toStdString(), "Урав-й");
     tick(form->Timer5);
     EXPECT_EQ(systems->text().toStdString(), "Системы");
@@ -374,9 +397,9 @@ TEST_F(Form1Test, LastResultsAndPositionSurviveARestart) {
         form->move(123, 77);
         setText(*form, "Edit8", "2");
         setText(*form, "Edit9", "3");
-        form->equals.at("Button8")->click();
+        button(*form, "Button8")->click();
         setText(*form, "Edit12", "1");
-        form->equals.at("Button10")->click();
+        button(*form, "Button10")->click();
         form->close();
     }
     auto again = makeForm();
@@ -411,36 +434,57 @@ TEST_F(Form1Test, APlaceOffTheScreenIsPulledBackOntoIt) {
     EXPECT_EQ(form->pos(), QPoint(screen.right() + 1 - form->width(), screen.top()));
 }
 
-TEST_F(Form1Test, FadeInReachesFullOpacity) {
+TEST_F(Form1Test, FadeInTakesFiftyOneStepsToFullOpacity) {
     writeFile("Вычислица.ini", "");
     auto form = showForm();
-    EXPECT_TRUE(form->Timer2->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(form->opacity(), 255, 5000);
+    ASSERT_TRUE(form->Timer2->isActive());
+    // Showing may already have let a real tick through; the rest are ours.
+    int opacity = form->opacity();
+    EXPECT_EQ(opacity % 5, 0);
+    while (opacity < 255) {
+        tick(form->Timer2);
+        opacity += 5;
+        EXPECT_EQ(form->opacity(), opacity);
+    }
     EXPECT_FALSE(form->Timer2->isActive());
     EXPECT_TRUE(form->Timer1->isActive());
 }
 
-TEST_F(Form1Test, CloseShrinksWhenCloseanimIsMissingButNotDuringTheFadeIn) {
+TEST_F(Form1Test, CloseShrinksTickByTickUntilItsLimitWhenCloseanimIsMissing) {
+    writeFile("Вычислица.ini", "[tester]\r\nopenanim=0\r\n");
+    auto form = showForm();
+    const QRect edit = field(*form, "Edit14")->geometry();
+    const QSize size = form->size();
+    form->close();
+    EXPECT_TRUE(form->isVisible()) << "the close waits for the shrink";
+    ASSERT_TRUE(form->Timer3->isActive());
+    for (int i = 0; i < 20; ++i) tick(form->Timer3);
+    EXPECT_EQ(form->size(), size - QSize(80, 60)) << "4 and 3 pixels a tick";
+    EXPECT_EQ(field(*form, "Edit14")->geometry(), edit) << "the controls stay put while it shrinks";
+    form->close();
+    EXPECT_TRUE(form->isVisible()) << "closing again while it shrinks changes nothing";
+    tick(control<QTimer>(*form, "CloseLimit"));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->Timer3->isActive());
+}
+
+TEST_F(Form1Test, CloseEndsWhenTheShrinkRunsOutAndAtOnceDuringTheFadeIn) {
     writeFile("Вычислица.ini", "[tester]\r\nopenanim=0\r\n");
     {
         auto form = showForm();
-        const QRect field = form->edit("Edit14")->geometry();
-        const int height = form->height();
-        QElapsedTimer clock;
-        clock.start();
+        const int ticks = (form->height() + 2) / 3;
         form->close();
-        EXPECT_GE(clock.elapsed(), 1000) << "the shrink runs";
+        for (int i = 0; i < ticks - 1; ++i) tick(form->Timer3);
+        EXPECT_TRUE(form->isVisible());
+        tick(form->Timer3);
         EXPECT_FALSE(form->isVisible());
-        EXPECT_LT(form->height(), height - 60) << "shrinks by 3 pixels every 20 ms";
-        EXPECT_EQ(form->edit("Edit14")->geometry(), field) << "the controls stay put while it shrinks";
     }
     writeFile("Вычислица.ini", "");
     auto fading = showForm();
     ASSERT_TRUE(fading->Timer2->isActive());
-    QElapsedTimer clock;
-    clock.start();
     fading->close();
-    EXPECT_LT(clock.elapsed(), 1000) << "no shrink while fading in";
+    EXPECT_FALSE(fading->isVisible()) << "no shrink while fading in";
+    EXPECT_FALSE(fading->Timer3->isActive());
 }
 
 // ---- activation ---------------------------------------------------------------------
@@ -476,7 +520,7 @@ TEST_F(ToolWindowTest, ReturningFromAToolRecreatesTheProtocolButOtherProgramsDoN
     auto tool = selfClosingTool();
     form->setToolWindow(TForm1::Tool::Equations, tool.get());
     setText(*form, "Edit8", "2");
-    form->equals.at("Button8")->click();
+    button(*form, "Button8")->click();
     const std::string withEntry = protocol();
     ASSERT_NE(withEntry.find("2 + 1 = 3"), std::string::npos);
 
@@ -493,25 +537,40 @@ TEST_F(ToolWindowTest, ReturningFromAToolRecreatesTheProtocolButOtherProgramsDoN
     processEvents();
     EXPECT_EQ(protocol(), withEntry);
 
-    form->bitBtn("BitBtn12")->click();
+    button(*form, "BitBtn12")->click();
     EXPECT_EQ(protocol().find("2 + 1 = 3"), std::string::npos);
     EXPECT_EQ(protocol().rfind(kHeader, 0), 0u);
 }
 
+TEST_F(ToolWindowTest, ADisabledToolButtonStillShowsItsHint) {
+    auto form = showForm();
+    QPushButton* numbers = button(*form, "BitBtn5");
+    ASSERT_FALSE(numbers->isEnabled());
+    const QPoint inside(5, 5);
+    QHelpEvent help(QEvent::ToolTip, inside, numbers->mapToGlobal(inside));
+    QApplication::sendEvent(numbers, &help);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Проверить число"));
+    QToolTip::hideText();
+    EXPECT_TRUE(form->testAttribute(Qt::WA_AlwaysShowToolTips)) << "hints show even while another window is active";
+}
+
 TEST_F(ToolWindowTest, ToolsNotHandedOverAreDisabledAndHandedOnesOpen) {
     auto form = makeForm();
-    for (auto& [name, button] : form->bitBtns) EXPECT_FALSE(button->isEnabled()) << name;
+    for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", "BitBtn9",
+                             "BitBtn10", "BitBtn11", "BitBtn12", "BitBtn13", "BitBtn14"})
+        EXPECT_FALSE(button(*form, name)->isEnabled()) << name;
     EXPECT_FALSE(form->Button11->isEnabled());
     EXPECT_FALSE(form->sSpeedButton1->isEnabled());
     EXPECT_FALSE(form->N341->isEnabled());
-    EXPECT_EQ(form->bitBtn("BitBtn13")->toolTip().toStdString(), "Вычисление определённого интеграла");
+    EXPECT_EQ(button(*form, "BitBtn13")->toolTip().toStdString(), "Вычисление определённого интеграла");
 
     auto tool = selfClosingTool();
     int before = 0;
     form->setToolWindow(TForm1::Tool::SystemsN, tool.get(), [&] { ++before; });
     EXPECT_TRUE(form->n5->isEnabled());
     EXPECT_FALSE(form->N341->isEnabled());
-    EXPECT_TRUE(form->bitBtn("BitBtn1")->isEnabled()) << "its menu now offers something";
+    EXPECT_TRUE(button(*form, "BitBtn1")->isEnabled()) << "its menu now offers something";
     form->n5->trigger();
     EXPECT_EQ(before, 1);
     EXPECT_FALSE(tool->isVisible());
@@ -536,40 +595,17 @@ TEST_F(ToolWindowTest, AFailureBeforeAToolShowsReachesTheGeneralErrorBox) {
     EXPECT_FALSE(tool->isVisible());
 }
 
-TEST_F(Form1Test, WindowListHandsEveryBuiltToolToTheMainWindow) {
-    // Every window has its place in the creation order, sub-windows included.
-    std::vector<std::string> order;
-    for (const WindowSlot& slot : windowSlots()) order.emplace_back(slot.name);
-    EXPECT_EQ(order, (std::vector<std::string>{"TForm2",  "TForm3",  "TForm4",  "TForm5",  "TForm6",  "TForm7",
-                                               "TForm8",  "TForm9",  "TForm10", "TForm11", "TForm12", "TForm13",
-                                               "TForm14", "TForm15", "TForm16", "TForm17", "TForm18", "TForm21",
-                                               "TForm22", "TForm23", "TForm19", "TForm24", "TForm25", "TForm26"}));
-
-    WindowList windows(host_.host(), DataFolder{folder()});
-    for (const WindowSlot& slot : windowSlots()) {
-        if (slot.tool) {
-            EXPECT_EQ(windows.main().hasToolWindow(*slot.tool), static_cast<bool>(slot.create)) << slot.name;
-        }
-        EXPECT_EQ(windows.window(slot.name) != nullptr, static_cast<bool>(slot.create)) << slot.name;
-        if (QWidget* tool = windows.window(slot.name)) {
-            EXPECT_FALSE(tool->isVisible()) << "created hidden";
-        }
-    }
-    EXPECT_EQ(windows.window("TForm1"), &windows.main());
-    EXPECT_FALSE(windows.main().isVisible());
-}
-
 TEST_F(ToolWindowTest, MenuButtonsPopTheirMenuBesideTheButton) {
     auto form = showForm();
     auto tool = selfClosingTool();
     form->setToolWindow(TForm1::Tool::SimplePlot, tool.get());
     // The buttons sit at the right of a wide window: pull it left so that the
     // menu fits on the small offscreen screen and is not pushed back onto it.
-    QPushButton* button = form->bitBtn("BitBtn2");
-    form->move(-button->mapTo(form.get(), QPoint(0, 0)).x() + 100, 100);
-    button->click();
+    QPushButton* plots = button(*form, "BitBtn2");
+    form->move(-plots->mapTo(form.get(), QPoint(0, 0)).x() + 100, 100);
+    plots->click();
     ASSERT_TRUE(form->PopupMenu1->isVisible());
-    const QPoint inside = button->mapTo(form.get(), QPoint(0, 0));
+    const QPoint inside = plots->mapTo(form.get(), QPoint(0, 0));
     EXPECT_EQ(form->PopupMenu1->pos(), form->frameGeometry().topLeft() + inside + QPoint(-30, 20));
     form->PopupMenu1->hide();
 }
@@ -585,7 +621,7 @@ TEST_F(Form1Test, AnUnwritableProtocolIsReportedOnceAndTheWindowStaysUsable) {
     EXPECT_EQ(host_.presenter.shown[0].text.back(), '.');
 
     setText(*form, "Edit8", "4");
-    form->equals.at("Button8")->click();
+    button(*form, "Button8")->click();
     EXPECT_EQ(label(*form, "Label14"), "4 + 1 = 5");
     EXPECT_EQ(host_.presenter.shown.size(), 2u) << "the entry's own failure is its handler's report";
 }

@@ -2,10 +2,13 @@
 // Fixture for the main window: a recording host, its own program folder, and
 // by default a settings file that turns both animations off.
 #include "app/form1.h"
-#include "tests/support/guitest.h"
+#include "core/settingskeys.h"
+#include "tests/support/windowtest.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <memory>
 
 namespace vy::test {
@@ -18,9 +21,15 @@ protected:
     // Shown and made the active window, as the program does at start.
     std::unique_ptr<TForm1> showForm();
 
-    static void setText(TForm1& form, const char* field, const QString& text) { form.edit(field)->setText(text); }
-    static std::string label(TForm1& form, const char* name) { return form.result(name)->text().toStdString(); }
+    // Controls by their designed names.
+    static QLineEdit* field(TForm1& form, const char* name) { return control<QLineEdit>(form, name); }
+    static QPushButton* button(TForm1& form, const char* name) { return control<QPushButton>(form, name); }
+    static QLabel* resultLabel(TForm1& form, const char* name) { return control<QLabel>(form, name); }
+    static void setText(TForm1& form, const char* name, const QString& text) { field(form, name)->setText(text); }
+    static std::string label(TForm1& form, const char* name) { return resultLabel(form, name)->text().toStdString(); }
     std::string protocol() const { return readFile("Вычислица.log"); }
+    // One timeout of a timer, without waiting for it.
+    static void tick(QTimer* timer) { ASSERT_TRUE(QMetaObject::invokeMethod(timer, "timeout")); }
     std::string lastProtocolLine() const;
 };
 

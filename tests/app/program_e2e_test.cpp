@@ -129,4 +129,35 @@ TEST_F(ProgramTest, StartsRefusesASecondInstanceAndWritesItsSettingsOnClose) {
     EXPECT_NE(settings.find("[tools]\r\n"), std::string::npos) << settings;
 }
 
+TEST_F(ProgramTest, FadeInReachesTheDisplayOneStepAtATime) {
+    start(first_);
+    // The main window's id, as soon as it is there.
+    QString id;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            for (const QString& line : windows().split('\n'))
+                if (line.contains(QStringLiteral("(\"vychislitsa\" \"Вычислица\")")))
+                    id = line.trimmed().section(' ', 0, 0);
+            return !id.isEmpty();
+        },
+        60000));
+    // Every change of the opacity property as the display sees it, one line each.
+    QProcess spy;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    spy.setProcessEnvironment(env);
+    spy.start("stdbuf", {"-oL", "xprop", "-spy", "-id", id, "_NET_WM_WINDOW_OPACITY"});
+    ASSERT_TRUE(spy.waitForStarted(10000));
+    QThread::msleep(1500); // the fade takes half a second
+    spy.kill();
+    spy.waitForFinished(5000);
+    QStringList values;
+    for (const QString& line : QString::fromLatin1(spy.readAllStandardOutput()).split('\n'))
+        if (line.contains('=') && !values.contains(line))
+            values << line;
+    // Fifty-one steps of 5 from 0 to 255; however late the spy started, many of
+    // them must reach the display one by one rather than in one final burst.
+    EXPECT_GE(values.size(), 20) << values.join('\n').toStdString();
+}
+
 } // namespace

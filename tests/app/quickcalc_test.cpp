@@ -1,7 +1,7 @@
 #include "app/quickcalc.h"
 
 #include "core/floatfail.h"
-#include "core/keyfilters.h"
+#include "app/mainkeys.h"
 #include "core/numtext.h"
 
 #include <gtest/gtest.h>
@@ -181,7 +181,7 @@ const std::string kFieldText = "Здесь должно быть  число. \r
 const std::string kFieldBalloon = "Здесь должно быть число. При записи дробного числа используйте запятую.";
 
 Report expected(Presentation presentation, std::string text, bool stopSoundFirst, std::string caption = {},
-                vy::platform::Icon icon = vy::platform::Icon::None, vy::platform::ScreenPoint at = {})
+                vy::Icon icon = vy::Icon::None)
 {
     Report r;
     r.presentation = presentation;
@@ -189,21 +189,17 @@ Report expected(Presentation presentation, std::string text, bool stopSoundFirst
     r.stopSoundFirst = stopSoundFirst;
     r.caption = std::move(caption);
     r.icon = icon;
-    r.balloonOffset = at;
     return r;
 }
 
 Report messageBox(std::string text)
 {
-    return expected(Presentation::MessageBox, std::move(text), true, "Внимание", vy::platform::Icon::Information);
+    return expected(Presentation::MessageBox, std::move(text), true, "Внимание", vy::Icon::Information);
 }
 Report dialog(std::string text) { return expected(Presentation::InformationDialog, std::move(text), true); }
 Report plain(std::string text) { return expected(Presentation::PlainMessage, std::move(text), true); }
 // No sound before a balloon.
-Report balloonAt(std::string text, int x, int y)
-{
-    return expected(Presentation::Balloon, std::move(text), false, {}, vy::platform::Icon::None, {x, y});
-}
+Report balloon(std::string text) { return expected(Presentation::Balloon, std::move(text), false); }
 
 struct Reported {
     const char* name;
@@ -230,18 +226,18 @@ TEST_P(QuickRowReports, ForBothBalloonSettingsAndNothingElse) {
 const std::string kUseComma = "\rПри записи дробного числа используйте запятую.";
 
 const Reported kReported[] = {
-    {"SquareNotANumber", Row::Square, {"abc"}, messageBox(kFieldText), balloonAt(kFieldBalloon, 82, 89)},
-    {"SquareEmpty", Row::Square, {""}, messageBox(kFieldText), balloonAt(kFieldBalloon, 82, 89)},
+    {"SquareNotANumber", Row::Square, {"abc"}, messageBox(kFieldText), balloon(kFieldBalloon)},
+    {"SquareEmpty", Row::Square, {""}, messageBox(kFieldText), balloon(kFieldBalloon)},
     // Beyond the double range is a conversion failure too.
-    {"SquareBeyondRange", Row::Square, {"1E400"}, messageBox(kFieldText), balloonAt(kFieldBalloon, 82, 89)},
-    {"SineFullStop", Row::Sine, {"2.5"}, dialog(kFieldText), balloonAt(kFieldBalloon, 82, 114)},
-    {"CosineMinus", Row::Cosine, {"-"}, dialog(kFieldText), balloonAt(kFieldBalloon, 82, 137)},
-    {"TangentLetters", Row::Tangent, {"x"}, dialog(kFieldText), balloonAt(kFieldBalloon, 82, 162)},
+    {"SquareBeyondRange", Row::Square, {"1E400"}, messageBox(kFieldText), balloon(kFieldBalloon)},
+    {"SineFullStop", Row::Sine, {"2.5"}, dialog(kFieldText), balloon(kFieldBalloon)},
+    {"CosineMinus", Row::Cosine, {"-"}, dialog(kFieldText), balloon(kFieldBalloon)},
+    {"TangentLetters", Row::Tangent, {"x"}, dialog(kFieldText), balloon(kFieldBalloon)},
     {"QuotientDivisorText", Row::Quotient, {"1", "a"},
      plain("Делимое и делитель должны быть заданы числом. " + kUseComma),
      plain("Делимое и делитель должны быть заданы числом. " + kUseComma)},
     {"QuotientZeroDivisor", Row::Quotient, {"1", "0"}, plain("Делитель не может быть равным нулю!"),
-     balloonAt("Делитель не может быть равным нулю!", 170, 185)},
+     balloon("Делитель не может быть равным нулю!")},
     // The dividend is converted first: a bad dividend wins over a zero divisor.
     {"QuotientBadDividendZeroDivisor", Row::Quotient, {"q", "0"},
      plain("Делимое и делитель должны быть заданы числом. " + kUseComma),
@@ -257,7 +253,7 @@ const Reported kReported[] = {
      plain(" a  b  c должны быть заданы числами. " + kUseComma),
      plain(" a  b  c должны быть заданы числами. " + kUseComma)},
     {"QuadraticZeroA", Row::Quadratic, {"0", "1", "1"}, plain("Значение а не может быть равно нулю!"),
-     balloonAt("Значение а не может быть равно нулю!", 36, 320)},
+     balloon("Значение а не может быть равно нулю!")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, QuickRowReports, testing::ValuesIn(kReported),

@@ -15,7 +15,7 @@ namespace {
 
 using vy::FileFailure;
 using vy::ProtocolLog;
-using vy::platform::LocalTime;
+using vy::LocalTime;
 using vy::test::readBytes;
 namespace protocol = vy::protocol;
 

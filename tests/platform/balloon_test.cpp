@@ -3,7 +3,9 @@
 #include "platform/qt/presenter.h"
 #include "tests/support/guitest.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QTimer>
 #include <QPointer>
 #include <QTest>
 #include <memory>
@@ -61,10 +63,35 @@ TEST_F(BalloonTest, AClickClosesItAndEachFailureGetsItsOwn) {
 
 TEST_F(BalloonTest, ClosesByItselfAfterFiveSeconds) {
     QPointer<BalloonNotice> notice = BalloonNotice::show("x", QPoint(10, 10), owner());
-    QTest::qWait(4500);
-    ASSERT_FALSE(notice.isNull());
-    EXPECT_TRUE(notice->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(notice.isNull(), 2000);
+    auto* timer = notice->findChild<QTimer*>("BalloonTimer");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(timer->isSingleShot());
+    EXPECT_EQ(timer->interval(), 5000);
+    ASSERT_TRUE(QMetaObject::invokeMethod(timer, "timeout"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(notice.isNull());
+}
+
+TEST_F(BalloonTest, HasTheShapeOfItsBubbleAndStem) {
+    QPointer<BalloonNotice> notice = BalloonNotice::show("x", QPoint(300, 200), owner());
+    ASSERT_TRUE(notice->stemAtTop());
+    const QRegion shape = notice->mask();
+    ASSERT_FALSE(shape.isEmpty());
+    const QRect r = notice->rect();
+    EXPECT_TRUE(shape.contains(r.center()));
+    EXPECT_FALSE(shape.contains(QPoint(1, 1))) << "beside the stem, above the bubble";
+    EXPECT_FALSE(shape.contains(QPoint(r.right() - 1, r.bottom() - 1))) << "the rounded corner";
+    // The stem's tip, just below the point it shows.
+    EXPECT_TRUE(shape.contains(notice->mapFromGlobal(QPoint(302, 206))));
+}
+
+TEST_F(BalloonTest, AScreenReaderGetsItsTitleAndText) {
+    QPointer<BalloonNotice> notice = BalloonNotice::show("Делитель не может быть равным нулю!", QPoint(10, 10), owner());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(notice.data());
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Вычислица"));
+    EXPECT_EQ(accessible->text(QAccessible::Description), QStringLiteral("Делитель не может быть равным нулю!"));
 }
 
 TEST_F(BalloonTest, GoesWithItsOwner) {
@@ -72,6 +99,18 @@ TEST_F(BalloonTest, GoesWithItsOwner) {
     QPointer<BalloonNotice> notice = BalloonNotice::show("x", QPoint(10, 10), owner);
     delete owner;
     EXPECT_TRUE(notice.isNull());
+}
+
+TEST(MessageBoxWidth, AShortTextStillLeavesRoomForTheWholeCaption) {
+    vy::test::ensureApplication();
+    const auto box = vy::platform::makeMessageBox("File not found.", QStringLiteral("Вычислица"), QMessageBox::Critical,
+                                                 QMessageBox::Ok);
+    QFont title = box->font();
+    title.setBold(true);
+    EXPECT_GE(box->sizeHint().width(), QFontMetrics(title).horizontalAdvance(QStringLiteral("Вычислица")) + 100);
+    const auto wide = vy::platform::makeMessageBox(QString(200, QChar('x')), QStringLiteral("Вычислица"),
+                                                  QMessageBox::Critical, QMessageBox::Ok);
+    EXPECT_GT(wide->sizeHint().width(), box->sizeHint().width()) << "a long text still widens it";
 }
 
 TEST(MessageText, LoneCarriageReturnBreaksTheLine) {

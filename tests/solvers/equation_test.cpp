@@ -119,6 +119,15 @@ TEST(EquationSearch, ScanWhoseStepNoLongerMovesXEnds)
     EXPECT_LT(host.steps_, 10);
 }
 
+TEST(EquationSearch, ScanThatCannotMoveStillTestsItsLowerBound)
+{
+    // 1E17 - 1 rounds back to 1E17, so the scan starts on its lower bound and
+    // the step of 1 moves it no further; that one point is a root.
+    FakeSearchHost host;
+    RunEquationSearch(request(M::Scan, "x-100000000000000000", "1E17", "100000000000000100", 0), host);
+    EXPECT_EQ(host.answer(), "Ответ:   x=1E17");
+}
+
 TEST(EquationSearch, BadBoundsThrowConversionErrors)
 {
     for (const auto& r : {request(M::Scan, "x", "abc"), request(M::Bisection, "x", "-10", ""),

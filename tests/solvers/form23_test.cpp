@@ -1,6 +1,5 @@
 #include "solvers/ui/form23.h"
 
-#include "core/inifile.h"
 #include "tests/solvers/formtest.h"
 
 #include <QComboBox>
@@ -9,8 +8,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace vy::test {
 namespace {
@@ -26,9 +27,11 @@ protected:
     QLineEdit* edit(const char* name) { return control<QLineEdit>(form, name); }
     QComboBox* precision() { return control<QComboBox>(form, "ComboBox1"); }
     std::string result() { return control<QLabel>(form, "Label1")->text().toStdString(); }
+    // Presses "Вычислить" and lets the event loop run until the integral has ended.
     std::string compute()
     {
         control<QPushButton>(form, "BitBtn1")->click();
+        EXPECT_TRUE(waitUntil([&] { return !form.computing(); }));
         return result();
     }
 
@@ -92,6 +95,44 @@ TEST_F(Form23Test, CapAndUndefinedPointsEndWithTheirTexts)
     EXPECT_EQ(compute(), "Точность не достигнута:\nслишком много точек");
     edit("Edit1")->setText("ln(x-0,5)");
     EXPECT_EQ(compute(), "Функция не вычисляется\nпри x=0,5");
+}
+
+TEST_F(Form23Test, WindowStaysResponsiveWhileAnIntegralRunsToItsCap)
+{
+    edit("Edit1")->setText("100000000000000000000*x*x");
+    precision()->setCurrentIndex(5);
+    auto* bar = control<QProgressBar>(form, "ProgressBar1");
+    auto* button = control<QPushButton>(form, "BitBtn1");
+    button->click();
+    ASSERT_TRUE(form.computing());
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_TRUE(bar->isVisible());
+    // An event queued now is handled while the integral is still being computed.
+    bool handled = false;
+    bool stillComputing = false;
+    QTimer::singleShot(0, &form, [&] {
+        handled = true;
+        stillComputing = form.computing();
+    });
+    ASSERT_TRUE(waitUntil([&] { return handled; }));
+    EXPECT_TRUE(stillComputing);
+    ASSERT_TRUE(waitUntil([&] { return !form.computing(); }));
+    EXPECT_EQ(result(), "Точность не достигнута:\nслишком много точек");
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(Form23Test, ClosingTheWindowCancelsARunningIntegral)
+{
+    edit("Edit1")->setText("100000000000000000000*x*x");
+    precision()->setCurrentIndex(5);
+    control<QPushButton>(form, "BitBtn1")->click();
+    ASSERT_TRUE(form.computing());
+    form.close();
+    EXPECT_FALSE(form.computing());
+    processEvents();
+    EXPECT_EQ(result(), "") << "a cancelled integral writes nothing";
+    EXPECT_TRUE(host_.presenter.shown.empty());
 }
 
 TEST_F(Form23Test, EveryTextOfTheResultLabelFitsIt)
@@ -170,13 +211,8 @@ TEST_F(Form23Test, PrecisionIsTakenWhenTheWindowBecomesActive)
 
 TEST_F(Form23Test, PlaceIsReadAtCreationAndWrittenOnClose)
 {
-    form.move(33, 44);
-    form.close();
-    const IniFile ini(path("Вычислица.ini"));
-    EXPECT_EQ(ini.readInteger("position", "f23left", -1), form.x());
-    EXPECT_EQ(ini.readInteger("position", "f23top", -1), form.y());
-    TForm23 again(host_.host(), DataFolder{folder()});
-    EXPECT_EQ(again.pos(), form.pos());
+    expectPlaceKept(form, path("Вычислица.ini"), ini::kPlaceForm23,
+                    [&] { return std::make_unique<TForm23>(host_.host(), DataFolder{folder()}); });
 }
 
 } // namespace

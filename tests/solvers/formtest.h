@@ -1,77 +1,12 @@
 #pragma once
 // Shared by the window tests of the equation solver and the integrals.
 #include "solvers/ui/searchdialogs.h"
-#include "tests/support/guitest.h"
+#include "tests/support/windowtest.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QThread>
-#include <QWidget>
 #include <functional>
-#include <span>
 #include <vector>
 
 namespace vy::test {
-
-// Runs the event loop until done() holds; false after the limit.
-inline bool waitUntil(const std::function<bool()>& done, int limitMs = 20000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-template <class Control>
-Control* control(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no control " << name;
-    return found;
-}
-
-// A control's text (label, field or button) and hint, as designed.
-struct Caption {
-    const char* name;
-    const char* text;
-    const char* hint;
-};
-
-inline void expectCaptions(QWidget& window, std::span<const Caption> rows)
-{
-    for (const Caption& r : rows) {
-        QWidget* w = control<QWidget>(window, r.name);
-        if (!w)
-            continue;
-        QString text;
-        if (auto* l = qobject_cast<QLabel*>(w))
-            text = l->text();
-        else if (auto* e = qobject_cast<QLineEdit*>(w))
-            text = e->text();
-        else if (auto* b = qobject_cast<QAbstractButton*>(w))
-            text = b->text();
-        EXPECT_EQ(text.toStdString(), r.text) << r.name;
-        EXPECT_EQ(w->toolTip().toStdString(), r.hint) << r.name;
-    }
-}
-
-inline QStringList itemsOf(const QComboBox& list)
-{
-    QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        items << list.itemText(i);
-    return items;
-}
 
 // The search's dialogs as a test sees them: each one noted, answered by the test.
 class FakeSearchDialogs final : public SearchDialogs {

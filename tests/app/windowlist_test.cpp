@@ -1,0 +1,70 @@
+// The window list: every window in its slot of the creation order, each built
+// tool handed to the main window, whose control then opens it modally.
+#include "app/windowlist.h"
+#include "tests/support/windowtest.h"
+
+#include <QPushButton>
+#include <QTimer>
+#include <set>
+#include <string>
+
+namespace vy::test {
+namespace {
+
+class WindowListTest : public GuiTest {
+protected:
+    WindowListTest() { writeFile("Вычислица.ini", "[tester]\r\nopenanim=0\r\ncloseanim=0\r\n"); }
+};
+
+TEST_F(WindowListTest, EverySlotInCreationOrderWithItsPurposeAndEveryBuiltToolHandedOver)
+{
+    std::vector<std::string> order;
+    for (const WindowSlot& slot : windowSlots()) {
+        order.emplace_back(slot.name);
+        EXPECT_TRUE(slot.purpose != nullptr && *slot.purpose != '\0') << slot.name;
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"TForm2",  "TForm3",  "TForm4",  "TForm5",  "TForm6",  "TForm7",
+                                               "TForm8",  "TForm9",  "TForm10", "TForm11", "TForm12", "TForm13",
+                                               "TForm14", "TForm15", "TForm16", "TForm17", "TForm18", "TForm21",
+                                               "TForm22", "TForm23", "TForm19", "TForm24", "TForm25", "TForm26"}));
+
+    WindowList windows(host_.host(), DataFolder{folder()});
+    for (const WindowSlot& slot : windowSlots()) {
+        if (slot.tool) {
+            EXPECT_EQ(windows.main().hasToolWindow(*slot.tool), static_cast<bool>(slot.create)) << slot.name;
+        }
+        QWidget* window = windows.window(slot.name);
+        EXPECT_EQ(window != nullptr, static_cast<bool>(slot.create)) << slot.name;
+        if (window) {
+            EXPECT_FALSE(window->isVisible()) << slot.name << " is created hidden";
+            EXPECT_EQ(window->objectName().toStdString(), slot.name);
+        }
+    }
+    EXPECT_EQ(windows.window("TForm1"), &windows.main());
+    EXPECT_FALSE(windows.main().isVisible());
+}
+
+TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    const std::pair<const char*, const char*> rows[] = {
+        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}};
+    for (const auto& [buttonName, windowName] : rows) {
+        QWidget* tool = windows.window(windowName);
+        ASSERT_TRUE(tool) << windowName;
+        auto* opener = control<QPushButton>(windows.main(), buttonName);
+        ASSERT_TRUE(opener);
+        EXPECT_TRUE(opener->isEnabled()) << buttonName;
+        bool wasModal = false;
+        QTimer::singleShot(0, tool, [&, tool] {
+            wasModal = tool->isVisible() && tool->isModal();
+            tool->close();
+        });
+        opener->click(); // returns once the window is closed
+        EXPECT_TRUE(wasModal) << windowName;
+        EXPECT_FALSE(tool->isVisible());
+    }
+}
+
+} // namespace
+} // namespace vy::test
