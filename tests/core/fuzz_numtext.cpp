@@ -125,12 +125,17 @@ void checkConversions(std::string_view text) {
     const Expected expected = referenceFloat(text);
     compareConversion("StrToFloatExt", text, expected, [](std::string_view t) { return vy::StrToFloatExt(t); },
                       kFloatMessage);
+    long double tried = 42.5L;
+    const bool converted = vy::TryStrToFloatExt(text, tried);
+    expect(converted == expected.value.has_value() && (converted ? sameValue(tried, *expected.value) : tried == 42.5L),
+           "TryStrToFloatExt disagrees with StrToFloatExt or touched the value on failure");
     Expected asDouble = expected;
     if (asDouble.value) asDouble.value = static_cast<double>(*asDouble.value);
     compareConversion("StrToFloat", text, asDouble,
                       [](std::string_view t) { return static_cast<long double>(vy::StrToFloat(t)); }, kFloatMessage);
-    const auto tried = vy::TryStrToFloat(text);
-    expect(tried.has_value() == asDouble.value.has_value() && (!tried || sameValue(*tried, *asDouble.value)),
+    const auto triedDouble = vy::TryStrToFloat(text);
+    expect(triedDouble.has_value() == asDouble.value.has_value() &&
+               (!triedDouble || sameValue(*triedDouble, *asDouble.value)),
            "TryStrToFloat disagrees with StrToFloat");
 
     const auto expectedInt = referenceInt(text);
