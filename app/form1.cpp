@@ -12,6 +12,7 @@
 #include "platform/qt/elidedlabel.h"
 #include "platform/qt/guard.h"
 #include "platform/qt/opacity.h"
+#include "platform/qt/modal.h"
 #include "platform/qt/placement.h"
 #include "platform/qt/presenter.h"
 #include "platform/qt/report.h"
@@ -20,7 +21,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QEventLoop>
 #include <QFile>
 #include <QFontDatabase>
@@ -107,21 +107,6 @@ QIcon settingsPicture(int size) {
     p.drawEllipse(QPointF(0, 0), size / 7.0, size / 7.0);
     return QIcon(pixmap);
 }
-
-// Runs a nested loop until the widget is hidden (tool windows that are not dialogs).
-class HideWaiter : public QObject {
-public:
-    HideWaiter(QWidget* w, QEventLoop& loop) : loop_(loop) { w->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Hide && !e->spontaneous()) loop_.quit();
-        return false;
-    }
-
-private:
-    QEventLoop& loop_;
-};
 
 } // namespace
 
@@ -445,15 +430,7 @@ bool TForm1::openTool(Tool tool) {
     QPointer<QWidget> window = entry.window;
     if (entry.beforeShow) entry.beforeShow();
     if (!window) return false;
-    window->setWindowModality(Qt::ApplicationModal);
-    if (auto* dialog = qobject_cast<QDialog*>(window.data())) {
-        dialog->exec();
-    } else {
-        QEventLoop loop;
-        HideWaiter waiter(window, loop);
-        window->show();
-        if (window && window->isVisible()) loop.exec();
-    }
+    platform::showModal(*window);
     return true;
 }
 

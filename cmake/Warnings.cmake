@@ -37,3 +37,12 @@ function(vy_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/offscreen-screen.json"
       ENVIRONMENT_MODIFICATION "LSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp")
 endfunction()
+
+# vy_window_library(name sources...): an area's windows (Qt). The program's
+# window list links every library made this way.
+function(vy_window_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC vy_platform_qt vy_widgets vy_core Qt6::Widgets PRIVATE vy_warnings)
+  set_property(GLOBAL APPEND PROPERTY VY_WINDOW_LIBRARIES ${name})
+endfunction()

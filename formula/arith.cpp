@@ -71,22 +71,29 @@ long double wholePower(long double base, long double exponent)
 
 } // namespace
 
+long double powerRule(long double base, long double exponent)
+{
+    if (exponent == 0)
+        return 1.0L;
+    if (base == 0) {
+        if (exponent < 0)
+            raise(FloatFailure::Kind::DivideByZero); // the reciprocal of 0
+        return 0.0L;
+    }
+    if (exponent == std::trunc(exponent) && std::fabs(exponent) <= kWholeExponentLimit)
+        return wholePower(base, exponent);
+    if (base < 0)
+        raise(FloatFailure::Kind::InvalidOperation); // the logarithm of a negative base
+    return finite(extExp(exponent * extLn(base)));
+}
+
 bool generalPower(long double base, long double exponent, long double& out)
 {
     if (base < 0 && std::fabs(exponent - std::trunc(exponent)) > kSmall)
         return false;
     if (std::fabs(base) < kSmall && exponent < 0)
         return false;
-    if (exponent == 0)
-        out = 1.0L;
-    else if (base == 0 && exponent > 0)
-        out = 0.0L;
-    else if (exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647.0L)
-        out = wholePower(base, exponent);
-    else if (base < 0)
-        raise(FloatFailure::Kind::InvalidOperation); // the logarithm of a negative base
-    else
-        out = finite(extExp(exponent * extLn(base)));
+    out = powerRule(base, exponent);
     return true;
 }
 

@@ -30,6 +30,22 @@ inline constexpr unsigned kMultiplyLimit = 256;
 // Everything below runs for nearly every operation and is inline, so that
 // values stay in registers; the rare and long cases are in arith.cpp.
 [[noreturn]] void raise(FloatFailure::Kind kind);
+
+// Whole exponents up to this size are powers by multiplication (squaring above
+// kMultiplyLimit); larger ones go through the logarithm. Without a bound a
+// whole exponent such as 1e18 would mean as many multiplications.
+inline constexpr long double kWholeExponentLimit = 2147483647.0L;
+
+// base^exponent by the power rule alone: 1 for a zero exponent, 0 for a zero
+// base under a positive one, a power by multiplication for a whole exponent
+// within kWholeExponentLimit, otherwise e^(exponent * ln base). Never an
+// ordinary failure: a zero base under a negative exponent raises division by
+// zero, the logarithm of a negative base an invalid operation, a result beyond
+// the range an overflow.
+long double powerRule(long double base, long double exponent);
+// The evaluator's "^": powerRule behind the guards that make a negative base
+// with a fractional exponent, or a nearly zero base with a negative exponent,
+// an ordinary failure.
 bool generalPower(long double base, long double exponent, long double& out);
 
 // checked::check: an infinity is an overflow, not-a-number an invalid operation.
