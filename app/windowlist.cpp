@@ -1,6 +1,9 @@
 #include "app/windowlist.h"
+#include "calc/ui/form10.h"
 #include "calc/ui/form24.h"
+#include "calc/ui/form8.h"
 #include "formula/ui/form6.h"
+#include "plot/ui/form5.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 #include "ui/ui/form2.h"
@@ -33,7 +36,7 @@ const std::vector<WindowSlot>& windowSlots() {
              calendar.FormActivate();
          }},
         {"TForm4", "linear systems of three and four equations", Tool::Systems34, {}, {}},
-        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
+        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, make<TForm5>, {}},
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression,
          [](WindowContext& c) {
              return std::make_unique<TForm6>(c.host, c.data, [&c] { return c.window("TForm7"); });
@@ -41,9 +44,9 @@ const std::vector<WindowSlot>& windowSlots() {
          {}},
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt,
          [](WindowContext& c) { return std::make_unique<TForm7>(c.host, c.data, &c.main); }, {}},
-        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
+        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, make<TForm8>, {}},
         {"TForm9", "percentages", Tool::Percentages, {}, {}},
-        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},
+        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
         {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
         {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},

@@ -4,8 +4,10 @@
 #include "tests/support/windowtest.h"
 #include "ui/shapedwindow.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -45,27 +47,40 @@ TEST_F(WindowListTest, EverySlotInCreationOrderWithItsPurposeAndEveryBuiltToolHa
     EXPECT_FALSE(windows.main().isVisible());
 }
 
+// Opens tool by open(), which returns once the window is closed again.
+bool opensModally(QWidget* tool, const std::function<void()>& open)
+{
+    bool wasModal = false;
+    QTimer::singleShot(0, tool, [&, tool] {
+        wasModal = tool->isVisible() && tool->isModal();
+        tool->close();
+    });
+    open();
+    return wasModal && !tool->isVisible();
+}
+
 TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
 {
     WindowList windows(host_.host(), DataFolder{folder()});
     const std::pair<const char*, const char*> rows[] = {
-        {"BitBtn4", "TForm6"},   {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"},
-        {"BitBtn14", "TForm24"}, {"Button11", "TForm2"},  {"Button12", "TForm3"}};
+        {"BitBtn4", "TForm6"},   {"BitBtn5", "TForm8"},   {"BitBtn7", "TForm10"}, {"BitBtn12", "TForm22"},
+        {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}, {"Button11", "TForm2"}, {"Button12", "TForm3"}};
     for (const auto& [buttonName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;
         auto* opener = control<QPushButton>(windows.main(), buttonName);
         ASSERT_TRUE(opener);
         EXPECT_TRUE(opener->isEnabled()) << buttonName;
-        bool wasModal = false;
-        QTimer::singleShot(0, tool, [&, tool] {
-            wasModal = tool->isVisible() && tool->isModal();
-            tool->close();
-        });
-        opener->click(); // returns once the window is closed
-        EXPECT_TRUE(wasModal) << windowName;
-        EXPECT_FALSE(tool->isVisible());
+        EXPECT_TRUE(opensModally(tool, [opener] { opener->click(); })) << windowName;
     }
+
+    // "График" pops up a menu; its "Простой график" opens the simple plotter.
+    EXPECT_TRUE(control<QPushButton>(windows.main(), "BitBtn2")->isEnabled());
+    auto* simplePlot = windows.main().findChild<QAction*>(QStringLiteral("N1"));
+    ASSERT_TRUE(simplePlot);
+    EXPECT_EQ(simplePlot->text(), "Простой график");
+    EXPECT_TRUE(simplePlot->isEnabled());
+    EXPECT_TRUE(opensModally(windows.window("TForm5"), [simplePlot] { simplePlot->trigger(); }));
 }
 
 TEST_F(WindowListTest, AboutAndCalendarTakeTheUsersColourAndCalendarItsDateBeforeTheyShow)
