@@ -4,10 +4,10 @@
 
 #include <sys/utsname.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <x86intrin.h>
@@ -104,10 +104,7 @@ std::string unquote(std::string_view value)
     return out;
 }
 
-int smallNumber(std::optional<std::uint64_t> n)
-{
-    return n && *n <= 1000000000u ? static_cast<int>(*n) : 0;
-}
+int smallNumber(std::optional<std::uint64_t> n) { return n && *n <= 1000000000u ? static_cast<int>(*n) : 0; }
 
 } // namespace
 

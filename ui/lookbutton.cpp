@@ -32,7 +32,7 @@ QLabel* LookButton::lookLabel(const Look& look)
 void LookButton::setLook(State state)
 {
     state_ = state;
-    QLabel* visible = state == State::Normal ? normal_
+    QLabel* visible = state == State::Normal                         ? normal_
                       : state == State::Hover || pressed_ == nullptr ? hover_
                                                                      : pressed_;
     for (QLabel* look : {normal_, hover_, pressed_})

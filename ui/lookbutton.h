@@ -22,8 +22,7 @@ public:
     enum class State { Normal, Hover, Pressed };
 
     // Without a pressed look, a pressed button keeps its hover look.
-    LookButton(const char* name, QRect geometry, Look normal, Look hover, std::optional<Look> pressed,
-               QWidget* parent);
+    LookButton(const char* name, QRect geometry, Look normal, Look hover, std::optional<Look> pressed, QWidget* parent);
 
     State state() const { return state_; }
     // Back to the normal look (the pointer is assumed elsewhere).

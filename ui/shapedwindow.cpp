@@ -50,6 +50,16 @@ QImage ShapedWindow::bodyPicture(QSize size, const QPainterPath& outline)
     return picture;
 }
 
+QPixmap ShapedWindow::drawnPicture(QSize size, const std::function<void(QPainter&)>& draw)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    return pixmap;
+}
+
 QRegion ShapedWindow::shapeOf(const QImage& picture)
 {
     QImage pixels = picture.convertToFormat(QImage::Format_RGB32);

@@ -10,10 +10,13 @@
 
 #include <QImage>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QPoint>
 #include <QRegion>
+#include <functional>
 
 class QLabel;
+class QPainter;
 
 namespace vy {
 
@@ -28,6 +31,9 @@ public:
     // a dark edge, drawn without smoothing so that the body is one flat colour to follow the
     // user's colour and its edge is the window's edge.
     static QImage bodyPicture(QSize size, const QPainterPath& outline);
+    // A transparent picture of the given size with draw's smooth drawing on it
+    // (buttons, icons and looks over the window's picture).
+    static QPixmap drawnPicture(QSize size, const std::function<void(QPainter&)>& draw);
     // The visible region of a picture: its non-background runs, row by row.
     static QRegion shapeOf(const QImage& picture);
 

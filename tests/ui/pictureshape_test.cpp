@@ -16,10 +16,10 @@ TEST(PictureShape, EachRowsNonBackgroundRunsMakeTheShape)
 {
     // Rows padded to a stride of 7 with pixels that must not count.
     std::vector<std::uint32_t> pixels = {
-        B, B, X, Y, B, X, X,  //
-        X, B, B, B, X, X, X,  //
-        B, B, B, B, B, X, X,  //
-        Y, X, Y, X, Y, X, X,  //
+        B, B, X, Y, B, X, X, //
+        X, B, B, B, X, X, X, //
+        B, B, B, B, B, X, X, //
+        Y, X, Y, X, Y, X, X, //
     };
     const PixelView picture{pixels.data(), 5, 4, 7};
     EXPECT_EQ(opaqueRuns(picture), (std::vector<PixelRun>{{0, 2, 4}, {1, 0, 1}, {1, 4, 5}, {3, 0, 5}}));
@@ -28,8 +28,8 @@ TEST(PictureShape, EachRowsNonBackgroundRunsMakeTheShape)
 TEST(PictureShape, TheTopLeftPixelDecidesWhatIsBackground)
 {
     std::vector<std::uint32_t> pixels = {
-        X, X, B,  //
-        B, X, X,  //
+        X, X, B, //
+        B, X, X, //
     };
     EXPECT_EQ(opaqueRuns({pixels.data(), 3, 2, 3}), (std::vector<PixelRun>{{0, 2, 3}, {1, 0, 1}}));
     EXPECT_TRUE(opaqueRuns({pixels.data(), 0, 0, 0}).empty());

@@ -25,7 +25,8 @@ QImage tabbedPicture()
 class ShapedWindowTest : public GuiTest {
 protected:
     ShapedWindowTest()
-        : window(host_.host(), DataFolder{folder()}, {"TFormX", QStringLiteral("Окно"), {}, nullptr}, tabbedPicture(), "Image9")
+        : window(host_.host(), DataFolder{folder()}, {"TFormX", QStringLiteral("Окно"), {}, nullptr}, tabbedPicture(),
+                 "Image9")
     {
     }
 
@@ -35,10 +36,7 @@ protected:
         QCoreApplication::sendEvent(target, &event);
     }
 
-    void setUserColour(int value)
-    {
-        IniFile(path("Вычислица.ini")).writeInteger("tester", "Color", value);
-    }
+    void setUserColour(int value) { IniFile(path("Вычислица.ini")).writeInteger("tester", "Color", value); }
 
     ShapedWindow window;
 };

@@ -46,43 +46,37 @@ QImage aboutPicture()
 // The program's picture: a small calculator; lit is its look under the mouse.
 QPixmap calculatorPicture(bool lit)
 {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(16, 32, 90), 2));
-    painter.setBrush(lit ? QColor(60, 100, 200) : QColor(36, 68, 160));
-    painter.drawRoundedRect(QRectF(6, 2, 52, 60), 7, 7);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(200, 230, 190));
-    painter.drawRect(QRectF(12, 8, 40, 14));
-    painter.setBrush(lit ? QColor(255, 255, 255) : QColor(225, 228, 235));
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 4; ++column)
-            painter.drawRoundedRect(QRectF(12 + column * 10.5, 27 + row * 11, 8, 8), 2, 2);
-    return pixmap;
+    return ShapedWindow::drawnPicture({64, 64}, [&](QPainter& painter) {
+        painter.setPen(QPen(QColor(16, 32, 90), 2));
+        painter.setBrush(lit ? QColor(60, 100, 200) : QColor(36, 68, 160));
+        painter.drawRoundedRect(QRectF(6, 2, 52, 60), 7, 7);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(200, 230, 190));
+        painter.drawRect(QRectF(12, 8, 40, 14));
+        painter.setBrush(lit ? QColor(255, 255, 255) : QColor(225, 228, 235));
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 4; ++column)
+                painter.drawRoundedRect(QRectF(12 + column * 10.5, 27 + row * 11, 8, 8), 2, 2);
+    });
 }
 
 // The computer: a monitor on its stand.
 QPixmap computerPicture()
 {
-    QPixmap pixmap(48, 48);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(40, 40, 48), 2));
-    painter.setBrush(QColor(70, 70, 80));
-    painter.drawRoundedRect(QRectF(3, 5, 42, 30), 3, 3);
-    QLinearGradient screen(0, 8, 0, 32);
-    screen.setColorAt(0, QColor(110, 170, 240));
-    screen.setColorAt(1, QColor(30, 80, 170));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(screen);
-    painter.drawRect(QRectF(7, 9, 34, 22));
-    painter.setBrush(QColor(70, 70, 80));
-    painter.drawRect(QRectF(21, 35, 6, 6));
-    painter.drawRoundedRect(QRectF(13, 41, 22, 4), 2, 2);
-    return pixmap;
+    return ShapedWindow::drawnPicture({48, 48}, [&](QPainter& painter) {
+        painter.setPen(QPen(QColor(40, 40, 48), 2));
+        painter.setBrush(QColor(70, 70, 80));
+        painter.drawRoundedRect(QRectF(3, 5, 42, 30), 3, 3);
+        QLinearGradient screen(0, 8, 0, 32);
+        screen.setColorAt(0, QColor(110, 170, 240));
+        screen.setColorAt(1, QColor(30, 80, 170));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(screen);
+        painter.drawRect(QRectF(7, 9, 34, 22));
+        painter.setBrush(QColor(70, 70, 80));
+        painter.drawRect(QRectF(21, 35, 6, 6));
+        painter.drawRoundedRect(QRectF(13, 41, 22, 4), 2, 2);
+    });
 }
 
 QLabel* text(QWidget* parent, const char* name, QRect geometry, const QString& caption = {})

@@ -44,22 +44,22 @@ private:
     ClockMeter meter_;
     JobRunner runner_;
 
-    QLabel* Label1 = nullptr;              // version line
-    QLabel* Label2 = nullptr;              // what the program is
-    QLabel* Label3 = nullptr;              // the red frame around Image1: top,
-    QLabel* Label4 = nullptr;              // bottom,
-    QLabel* Label5 = nullptr;              // left,
-    QLabel* Label6 = nullptr;              // right
-    QLabel* Label7 = nullptr;              // empty
-    LookButton* Image1 = nullptr;          // the program's picture; a click closes
-    QLabel* Image2 = nullptr;              // the computer's picture
-    QLabel* Label8 = nullptr;              // processor clock
-    QLabel* Label9 = nullptr;              // operating system
-    QLabel* Label10 = nullptr;             // user
-    QLabel* Label11 = nullptr;             // memory
-    QLabel* Label12 = nullptr;             // processor
-    QToolButton* sSpeedButton1 = nullptr;  // closes
-    QTimer* Timer1 = nullptr;              // clock measurement
+    QLabel* Label1 = nullptr;             // version line
+    QLabel* Label2 = nullptr;             // what the program is
+    QLabel* Label3 = nullptr;             // the red frame around Image1: top,
+    QLabel* Label4 = nullptr;             // bottom,
+    QLabel* Label5 = nullptr;             // left,
+    QLabel* Label6 = nullptr;             // right
+    QLabel* Label7 = nullptr;             // empty
+    LookButton* Image1 = nullptr;         // the program's picture; a click closes
+    QLabel* Image2 = nullptr;             // the computer's picture
+    QLabel* Label8 = nullptr;             // processor clock
+    QLabel* Label9 = nullptr;             // operating system
+    QLabel* Label10 = nullptr;            // user
+    QLabel* Label11 = nullptr;            // memory
+    QLabel* Label12 = nullptr;            // processor
+    QToolButton* sSpeedButton1 = nullptr; // closes
+    QTimer* Timer1 = nullptr;             // clock measurement
 };
 
 } // namespace vy

@@ -38,34 +38,28 @@ QImage calendarPicture()
 // The round close button: normal, under the mouse, pressed.
 QPixmap crossPicture(QColor face, QColor cross, int shift)
 {
-    QPixmap pixmap(22, 22);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(face.darker(150), 1));
-    painter.setBrush(face);
-    painter.drawEllipse(QRectF(1 + shift, 1 + shift, 19, 19));
-    painter.setPen(QPen(cross, 2.2, Qt::SolidLine, Qt::RoundCap));
-    const qreal a = 7 + shift, b = 15 + shift;
-    painter.drawLine(QPointF(a, a), QPointF(b, b));
-    painter.drawLine(QPointF(a, b), QPointF(b, a));
-    return pixmap;
+    return ShapedWindow::drawnPicture({22, 22}, [&](QPainter& painter) {
+        painter.setPen(QPen(face.darker(150), 1));
+        painter.setBrush(face);
+        painter.drawEllipse(QRectF(1 + shift, 1 + shift, 19, 19));
+        painter.setPen(QPen(cross, 2.2, Qt::SolidLine, Qt::RoundCap));
+        const qreal a = 7 + shift, b = 15 + shift;
+        painter.drawLine(QPointF(a, a), QPointF(b, b));
+        painter.drawLine(QPointF(a, b), QPointF(b, a));
+    });
 }
 
 // The "Закрыть" button at the foot: normal and under the mouse.
 QPixmap pillPicture(QColor face, QColor caption, const QFont& font)
 {
-    QPixmap pixmap(100, 26);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(face.darker(160), 1));
-    painter.setBrush(face);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 99, 25), 12, 12);
-    painter.setPen(caption);
-    painter.setFont(font);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("Закрыть"));
-    return pixmap;
+    return ShapedWindow::drawnPicture({100, 26}, [&](QPainter& painter) {
+        painter.setPen(QPen(face.darker(160), 1));
+        painter.setBrush(face);
+        painter.drawRoundedRect(QRectF(0.5, 0.5, 99, 25), 12, 12);
+        painter.setPen(caption);
+        painter.setFont(font);
+        painter.drawText(QRect(0, 0, 100, 26), Qt::AlignCenter, QStringLiteral("Закрыть"));
+    });
 }
 
 } // namespace
@@ -103,8 +97,7 @@ void TForm3::buildControls()
                                   LookButton::Look{"Image3", crossPicture(QColor(150, 20, 20), Qt::white, 1)}, this);
     CloseButton2 = new LookButton("CloseButton2", {130, 284, 100, 26},
                                   {"Image5", pillPicture(QColor(236, 236, 236), QColor(40, 40, 40), font())},
-                                  {"Image6", pillPicture(QColor(52, 100, 200), Qt::white, font())}, std::nullopt,
-                                  this);
+                                  {"Image6", pillPicture(QColor(52, 100, 200), Qt::white, font())}, std::nullopt, this);
     for (LookButton* button : {CloseButton1, CloseButton2}) {
         button->setAccessibleName(QStringLiteral("Закрыть"));
         connectGuarded(button, &LookButton::clicked, [this] { close(); });

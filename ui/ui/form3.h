@@ -24,10 +24,10 @@ private:
     void buildControls();
     void showToday();
 
-    QLabel* Label1 = nullptr;                   // the date line
-    QCalendarWidget* MonthCalendar1 = nullptr;  // this month, today selected
-    LookButton* CloseButton1 = nullptr;         // looks Image1 (normal), Image2 (hover), Image3 (pressed)
-    LookButton* CloseButton2 = nullptr;         // looks Image5 (normal), Image6 (hover)
+    QLabel* Label1 = nullptr;                  // the date line
+    QCalendarWidget* MonthCalendar1 = nullptr; // this month, today selected
+    LookButton* CloseButton1 = nullptr;        // looks Image1 (normal), Image2 (hover), Image3 (pressed)
+    LookButton* CloseButton2 = nullptr;        // looks Image5 (normal), Image6 (hover)
 };
 
 } // namespace vy
