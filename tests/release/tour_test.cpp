@@ -1,0 +1,464 @@
+// The program as a user gets it: installed with `cmake --install` into a
+// prefix, the program folder not writable for the user who runs it, started
+// on a virtual X display through the desktop entry's command, and toured with
+// synthetic mouse clicks and key presses: every window is opened from the main
+// window (sub-windows from their openers), does one computation and is closed.
+// Settings and protocol must then be in the user's folder, with every window's
+// keys and the computations in them.
+//
+// With VY_TOUR_SCREENSHOTS=<folder> the tour also saves pictures of the main
+// window and three tools there (scripts/screenshots.sh, for the README).
+#include "core/cp1251.h"
+#include "tests/release/xsession.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+using vy::tour::TopWindow;
+using vy::tour::XSession;
+
+constexpr uid_t kNobody = 65534;
+const QString kProgramFolder = QStringLiteral("lib/vychislitsa");
+
+std::string readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll().toStdString();
+}
+
+// The settings file and the protocol are in Windows-1251.
+std::string decoded(const QString& path) { return vy::cp1251::toUtf8(readFile(path)); }
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Every file below folder, as paths relative to it.
+QSet<QString> filesBelow(const QString& folder) {
+    QSet<QString> files;
+    QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) files.insert(QDir(folder).relativeFilePath(it.next()));
+    return files;
+}
+
+bool run(const QString& program, const QStringList& arguments, QString* output = nullptr) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, arguments);
+    const bool ended = p.waitForFinished(300000);
+    if (output != nullptr) *output = QString::fromLocal8Bit(p.readAll());
+    return ended && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// One install for the whole suite, into a prefix the tour's user cannot write.
+class Installed : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        base_ = std::make_unique<QTemporaryDir>();
+        prefix_ = base_->filePath("prefix");
+        QString output;
+        installed_ = run(VY_CMAKE_COMMAND, {"--install", VY_BUILD_DIR, "--prefix", prefix_}, &output);
+        installLog_ = output.toStdString();
+    }
+    static void TearDownTestSuite() {
+        // Writable again, so that the temporary folder can be removed.
+        QProcess::execute("chmod", {"-R", "u+w", base_->path()});
+        base_.reset();
+    }
+    void SetUp() override { ASSERT_TRUE(installed_) << installLog_; }
+
+    static QString installed(const QString& path) { return prefix_ + QLatin1Char('/') + path; }
+
+    static inline std::unique_ptr<QTemporaryDir> base_;
+    static inline QString prefix_;
+    static inline bool installed_ = false;
+    static inline std::string installLog_;
+};
+
+TEST_F(Installed, TheProgramFolderHoldsWhatTheBuildPutsBesideTheProgram) {
+    // Files the program writes beside itself when it runs are not part of it.
+    const QSet<QString> written = {"Вычислица.ini", "Вычислица.log", "m.txt", "m1.txt"};
+    QSet<QString> built = filesBelow(VY_PROGRAM_DIR);
+    built -= written;
+    const QSet<QString> shipped = filesBelow(installed(kProgramFolder));
+    for (const QString& file : built) EXPECT_TRUE(shipped.contains(file)) << "not installed: " << file.toStdString();
+    for (const char* file : {"vychislitsa", "logreader", "helpviewer", "matrix", "libMath.so"})
+        EXPECT_TRUE(shipped.contains(QString::fromLatin1(file))) << file;
+    EXPECT_TRUE(QFileInfo(installed(kProgramFolder + "/vychislitsa")).isExecutable());
+}
+
+TEST_F(Installed, TheLauncherDesktopEntryIconsAndLicenceAreInPlace) {
+    const QFileInfo launcher(installed("bin/vychislitsa"));
+    ASSERT_TRUE(launcher.isSymLink());
+    EXPECT_EQ(launcher.canonicalFilePath(), QFileInfo(installed(kProgramFolder + "/vychislitsa")).canonicalFilePath());
+
+    const std::string entry = readFile(installed("share/applications/vychislitsa.desktop"));
+    ASSERT_FALSE(entry.empty());
+    for (const char* line : {"[Desktop Entry]\n", "\nType=Application\n", "\nName=Вычислица\n", "\nExec=vychislitsa\n",
+                             "\nIcon=vychislitsa\n", "\nComment=Вычисления"})
+        EXPECT_TRUE(contains(entry, line)) << line;
+
+    EXPECT_TRUE(QFile::exists(installed("share/icons/hicolor/scalable/apps/vychislitsa.svg")));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon(installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/vychislitsa.png").arg(size)));
+        EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+    }
+    const std::string licence = readFile(installed("share/doc/vychislitsa/LICENSE"));
+    EXPECT_TRUE(contains(licence, "GNU GENERAL PUBLIC LICENSE") && contains(licence, "Version 3")) << licence.substr(0, 200);
+}
+
+// Places inside the main window (it opens at its designed place, fixed size,
+// laid out with the fonts of scripts/packages.txt on the tests' screen).
+namespace mainwindow {
+constexpr QPoint kSumFirst{133, 240}, kSumSecond{249, 240}, kSumEquals{319, 240};
+constexpr QRect kSumResult{345, 232, 315, 17};
+constexpr QPoint kExpression{777, 79}, kPlots{724, 107}, kSystems{831, 107}, kNumbers{724, 135},
+    kPercent{831, 135}, kLog{724, 163}, kPower{831, 163}, kTables{724, 191}, kArc{831, 191},
+    kMatrices{724, 219}, kEquations{831, 219}, kIntegral{724, 247}, kNumberSystems{831, 247}, kAbout{724, 275},
+    kCalendar{831, 275}, kExit{777, 304}, kLogViewer{815, 36}, kSettings{861, 36};
+} // namespace mainwindow
+
+// The installed program toured on its own virtual display, as a user other
+// than the owner of the install.
+class Tour : public Installed {
+protected:
+    void SetUp() override {
+        Installed::SetUp();
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(home_.isValid() && runtime_.isValid());
+        if (::geteuid() == 0) {
+            // Root writes anywhere: the tour runs as nobody, who may enter the
+            // install but not write in it, and owns its home and session folder.
+            asNobody_ = QFileInfo::exists("/usr/bin/setpriv") || QFileInfo::exists("/bin/setpriv");
+            if (!asNobody_) GTEST_SKIP() << "running as root without setpriv: the program folder would be writable";
+            for (const QString& folder : {base_->path(), home_.path()}) ::chmod(folder.toLocal8Bit().constData(), 0755);
+            for (const QString& folder : {home_.path(), runtime_.path()})
+                ASSERT_EQ(::chown(folder.toLocal8Bit().constData(), kNobody, kNobody), 0);
+        } else {
+            // Not root: taking the write bits away is enough.
+            ASSERT_EQ(QProcess::execute("chmod", {"-R", "a-w", installed(kProgramFolder)}), 0);
+        }
+        ASSERT_FALSE(writableByTourUser()) << "the program folder must be read-only for the tour";
+
+        xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
+        ASSERT_TRUE(xvfb_.waitForStarted(10000)) << "Xvfb is needed (package xvfb)";
+        for (int i = 0; i < 200 && !xvfb_.canReadLine(); ++i) xvfb_.waitForReadyRead(100);
+        display_ = ":" + QString::fromLatin1(xvfb_.readLine().trimmed());
+        x_ = std::make_unique<XSession>(display_);
+        ASSERT_TRUE(x_->connected()) << display_.toStdString();
+    }
+
+    void TearDown() override {
+        if (program_.state() != QProcess::NotRunning) {
+            program_.kill();
+            program_.waitForFinished(5000);
+        }
+        x_.reset();
+        if (xvfb_.state() != QProcess::NotRunning) {
+            xvfb_.terminate();
+            xvfb_.waitForFinished(5000);
+        }
+    }
+
+    bool writableByTourUser() {
+        const QString folder = installed(kProgramFolder);
+        if (!asNobody_) return QFileInfo(folder).isWritable();
+        return QProcess::execute("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", "--", "test", "-w",
+                                             folder}) == 0;
+    }
+
+    // The command of the desktop entry, found on the search path as a menu would.
+    void start() {
+        const std::string entry = readFile(installed("share/applications/vychislitsa.desktop"));
+        const auto at = entry.find("\nExec=");
+        ASSERT_NE(at, std::string::npos);
+        const QString command = QString::fromStdString(entry.substr(at + 6, entry.find('\n', at + 1) - at - 6));
+        QProcessEnvironment env;
+        env.insert("PATH", installed("bin") + ":/usr/bin:/bin");
+        env.insert("HOME", home_.path());
+        env.insert("XDG_RUNTIME_DIR", runtime_.path());
+        env.insert("DISPLAY", display_);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("LANG", "C.UTF-8");
+        // Leak reports of an instrumented build are not the tour's subject.
+        env.insert("ASAN_OPTIONS", "detect_leaks=0");
+        program_.setProcessEnvironment(env);
+        program_.setProcessChannelMode(QProcess::ForwardedChannels);
+        if (asNobody_)
+            program_.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", "--", command});
+        else
+            program_.start(QStandardPaths::findExecutable(command, {installed("bin")}));
+        ASSERT_TRUE(program_.waitForStarted(10000));
+    }
+
+    QString dataFile(const char* name) const {
+        return home_.filePath(QStringLiteral(".config/Вычислица/") + QString::fromUtf8(name));
+    }
+    std::string protocol() const { return decoded(dataFile("Вычислица.log")); }
+
+    // Clicks at a place of the main window and waits for the window titled title.
+    TopWindow open(QPoint at, const QString& title, int menuItem = 0) {
+        x_->click(main_.id, at.x(), at.y());
+        // A menu button: its popup menu has the keyboard; go down to the item.
+        for (int i = 0; i < menuItem; ++i) x_->key("Down");
+        if (menuItem > 0) x_->key("Return");
+        return waitFor(title);
+    }
+
+    TopWindow waitFor(const QString& title) {
+        const auto found = x_->waitForWindow(
+            [&](const QString& t) { return t == title || (title.endsWith(QLatin1Char('*')) && t.startsWith(title.chopped(1))); },
+            20s);
+        if (!found) ADD_FAILURE() << "no window " << title.toStdString() << " after 20 s";
+        return found.value_or(TopWindow{});
+    }
+
+    // Does what act does in window and waits until the window shows something
+    // else in result.
+    void compute(const TopWindow& window, QRect result, const std::function<void()>& act, const char* what) {
+        ASSERT_NE(window.id, 0u);
+        QSet<unsigned long> shown;
+        for (const TopWindow& w : x_->windows()) shown.insert(w.id);
+        const QImage before = x_->grab(window.id, result);
+        act();
+        EXPECT_TRUE(x_->waitForChange(window.id, result, before, 30s)) << what << ": no result shown";
+        // A failure or an input error would have raised a message over the window.
+        for (const TopWindow& w : x_->windows())
+            EXPECT_TRUE(shown.contains(w.id)) << what << ": a window \"" << w.title.toStdString() << "\" appeared";
+    }
+
+    void closeWindow(const TopWindow& window) {
+        if (window.id == 0) return;
+        x_->close(window.id);
+        EXPECT_TRUE(x_->waitUntilHidden(window.id, 10s)) << window.title.toStdString() << " stays open";
+    }
+
+    void screenshot(const TopWindow& window, const char* name) {
+        const QString folder = qEnvironmentVariable("VY_TOUR_SCREENSHOTS");
+        if (folder.isEmpty() || window.id == 0) return;
+        EXPECT_TRUE(x_->grab(window.id).save(QDir(folder).filePath(QString::fromLatin1(name))));
+    }
+
+    void sum(const char* a, const char* b) {
+        using namespace mainwindow;
+        x_->replaceText(main_.id, kSumFirst.x(), kSumFirst.y(), a);
+        x_->replaceText(main_.id, kSumSecond.x(), kSumSecond.y(), b);
+        compute(main_, kSumResult, [&] { x_->click(main_.id, kSumEquals.x(), kSumEquals.y()); }, "sum");
+    }
+
+    QTemporaryDir home_, runtime_;
+    bool asNobody_ = false;
+    QProcess xvfb_, program_;
+    QString display_;
+    std::unique_ptr<XSession> x_;
+    TopWindow main_;
+};
+
+TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersFolder) {
+    using namespace mainwindow;
+    start();
+    const auto main = x_->waitForWindow([](const QString& t) { return t.startsWith(QStringLiteral("Вычислица")); }, 60s);
+    ASSERT_TRUE(main) << "the main window did not come up";
+    main_ = *main;
+    std::this_thread::sleep_for(800ms); // past the fade-in
+
+    sum("2", "3");
+    EXPECT_TRUE(contains(protocol(), "2 + 3 = 5")) << protocol();
+    screenshot(main_, "main.png");
+
+    {
+        SCOPED_TRACE("expression, its help and the help viewer");
+        const TopWindow w = open(kExpression, "Мат. выражение");
+        compute(w, {8, 126, 204, 20}, [&] { x_->click(w.id, 109, 48); x_->click(w.id, 109, 107); }, "expression");
+        x_->click(w.id, 43, 185);
+        const TopWindow help = waitFor("Справка");
+        x_->click(help.id, 436, 243);
+        const TopWindow viewer = waitFor("Справка — *");
+        closeWindow(viewer);
+        closeWindow(help);
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("simple plotter");
+        const TopWindow w = open(kPlots, "Графики функций", 1);
+        x_->replaceText(w.id, 403, 16, "x*x");
+        compute(w, {2, 2, 336, 336}, [&] { x_->click(w.id, 393, 89); }, "simple plot");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("chart plotter and its help");
+        const TopWindow w = open(kPlots, " Графики функций", 2);
+        x_->replaceText(w.id, 520, 39, "sin(x)");
+        compute(w, {0, 0, 400, 420}, [&] { x_->click(w.id, 493, 124); }, "chart");
+        screenshot(w, "chart.png");
+        x_->click(w.id, 596, 124);
+        closeWindow(waitFor("Справка — *"));
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("systems of three and four equations");
+        const TopWindow w = open(kSystems, "Решение системы уравнений", 1);
+        compute(w, {426, 40, 106, 78}, [&] { x_->click(w.id, 241, 69); }, "three equations");
+        compute(w, {426, 140, 106, 124}, [&] { x_->click(w.id, 241, 191); }, "four equations");
+        const std::string log = protocol();
+        EXPECT_TRUE(contains(log, "***** Протокол работы окна Решение систем уравнений ****")) << log;
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("systems of n equations");
+        const TopWindow w = open(kSystems, "Системы из n уравнений", 2);
+        // x = 1, y = 2, z = 3: ones on the diagonal, the answers in the last column.
+        const std::pair<QPoint, const char*> cells[] = {
+            {{0, 0}, "1"}, {{1, 1}, "1"}, {{2, 2}, "1"}, {{3, 0}, "1"}, {{3, 1}, "2"}, {{3, 2}, "3"}};
+        for (const auto& [cell, value] : cells) {
+            x_->click(w.id, 24 + 30 * cell.x(), 19 + 20 * cell.y());
+            x_->type(value);
+            x_->key("Return");
+        }
+        compute(w, {352, 236, 227, 54}, [&] { x_->click(w.id, 71, 251); }, "n equations");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("number properties");
+        const TopWindow w = open(kNumbers, "Операции с числами");
+        x_->replaceText(w.id, 65, 45, "97");
+        compute(w, {4, 96, 249, 44}, [&] { x_->click(w.id, 64, 79); }, "prime test");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("percentages");
+        const TopWindow w = open(kPercent, "Проценты");
+        x_->replaceText(w.id, 32, 42, "10");
+        x_->replaceText(w.id, 156, 42, "200");
+        compute(w, {224, 34, 185, 17}, [&] { x_->click(w.id, 206, 42); }, "percent");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("logarithm");
+        const TopWindow w = open(kLog, "Логарифм");
+        x_->replaceText(w.id, 104, 22, "8");
+        x_->replaceText(w.id, 54, 38, "2");
+        compute(w, {172, 4, 220, 106}, [&] { x_->click(w.id, 151, 23); }, "logarithm");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("power and root");
+        const TopWindow w = open(kPower, " Возведение в степень ");
+        x_->replaceText(w.id, 160, 134, "2");
+        x_->replaceText(w.id, 160, 168, "10");
+        compute(w, {16, 236, 201, 33}, [&] { x_->click(w.id, 122, 209); }, "power");
+        const std::string log = protocol();
+        EXPECT_TRUE(contains(log, "***************** Протокол работы окна Степени *****************")) << log;
+        EXPECT_TRUE(contains(log, "1024")) << log;
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("inverse trigonometry");
+        const TopWindow w = open(kArc, "Вычисление arc*");
+        x_->replaceText(w.id, 77, 22, "0,5");
+        compute(w, {134, 10, 266, 25}, [&] { x_->click(w.id, 116, 22); }, "arcsin");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("matrices and the rank program");
+        const TopWindow w = open(kMatrices, "Матрицы");
+        x_->click(w.id, 42, 48);
+        x_->type("2");
+        x_->key("Return");
+        x_->click(w.id, 139, 382); // the operations: the last is the rank
+        x_->key("End");
+        x_->key("Return");
+        // The rank program exchanges its files in the user's folder; a failure would be a message.
+        compute(w, {8, 154, 365, 142}, [&] { x_->click(w.id, 325, 386); }, "rank");
+        screenshot(w, "matrices.png");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("equation solver");
+        const TopWindow w = open(kEquations, "Решение уравнений");
+        compute(w, {8, 178, 337, 28}, [&] { x_->click(w.id, 61, 233); }, "equation");
+        screenshot(w, "equations.png");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("integrals");
+        const TopWindow w = open(kIntegral, "Вычисление интегралов");
+        compute(w, {208, 16, 190, 80}, [&] { x_->click(w.id, 320, 179); }, "integral");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("number systems and units");
+        const TopWindow w = open(kNumberSystems, "Системы счисления");
+        x_->replaceText(w.id, 122, 41, "255");
+        x_->click(w.id, 261, 111); // to binary too
+        compute(w, {8, 156, 464, 28}, [&] { x_->click(w.id, 358, 41); }, "number systems");
+        screenshot(w, "units.png");
+        closeWindow(w);
+    }
+    {
+        SCOPED_TRACE("about");
+        const TopWindow w = open(kAbout, "О программе");
+        std::this_thread::sleep_for(500ms);
+        x_->click(w.id, 395, 61); // its own close button
+        EXPECT_TRUE(x_->waitUntilHidden(w.id, 10s));
+    }
+    {
+        SCOPED_TRACE("calendar");
+        const TopWindow w = open(kCalendar, "Календарь");
+        compute(w, {30, 70, 300, 200}, [&] { x_->click(w.id, 317, 84); }, "next month");
+        x_->click(w.id, 180, 297); // "Закрыть"
+        EXPECT_TRUE(x_->waitUntilHidden(w.id, 10s));
+    }
+    {
+        SCOPED_TRACE("log viewer");
+        x_->click(main_.id, kLogViewer.x(), kLogViewer.y());
+        closeWindow(waitFor("Вычислица.log"));
+    }
+
+    // The main window's protocol starts again at its activation; a last sum
+    // must be in it when the program ends.
+    sum("4", "5");
+    x_->click(main_.id, kExit.x(), kExit.y());
+    ASSERT_TRUE(program_.waitForFinished(30000)) << "the program did not end";
+    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_.exitCode(), 0);
+
+    for (const char* name : {"Вычислица.ini", "Вычислица.log"}) {
+        EXPECT_FALSE(QFile::exists(installed(kProgramFolder + "/" + QString::fromUtf8(name)))) << name;
+        EXPECT_TRUE(QFile::exists(dataFile(name))) << name;
+    }
+    const std::string log = protocol();
+    EXPECT_TRUE(contains(log, "************ Протокол работы программы Вычислица ************\r\n")) << log;
+    EXPECT_TRUE(contains(log, "4 + 5 = 9\r\n")) << log;
+
+    const std::string settings = decoded(dataFile("Вычислица.ini"));
+    const char* const sections[] = {
+        "[position]\r\n", "[tools]\r\n", "[nobody]\r\n", "[position(ур-я)]\r\n",
+        "[position Графики]\r\n", "[мат]\r\n", "[position Form8(числа)]\r\n", "[position Form9(%)]\r\n",
+        "[position Form10(LOG)]\r\n", "[position Form11(Степень)]\r\n", "[arc]\r\n", "[О программе]\r\n"};
+    const char* const keys[] = {
+        "\r\nleft=500\r\ntop=229\r\n", "\r\nLabel14=4 + 5 = 9\r\n", "\r\nf21left=", "\r\nf22left=", "\r\nf23left=", "\r\nf24left=",
+        "\r\nf25left=", "\r\nf25Width=", "\r\nf26left=", "\r\nLabel8=Частота: ", "\r\nColor="};
+    for (const char* section : sections) {
+        if (asNobody_ || std::string(section) != "[nobody]\r\n") {
+            EXPECT_TRUE(contains(settings, section)) << section;
+        }
+    }
+    for (const char* key : keys) EXPECT_TRUE(contains(settings, key)) << key << "\n" << settings;
+}
+
+} // namespace
