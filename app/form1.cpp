@@ -16,6 +16,8 @@
 #include "platform/qt/placement.h"
 #include "platform/qt/presenter.h"
 #include "platform/qt/report.h"
+#include "ui/skinlist.h"
+#include "ui/skins.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,10 +117,10 @@ void TForm1::guarded(F&& handler) {
     platform::guarded(host_.presenter, std::forward<F>(handler));
 }
 
-TForm1::TForm1(platform::Host host, DataFolder data, QWidget* parent)
+TForm1::TForm1(platform::Host host, DataFolder data, SkinEngine* skins, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      host_(host), data_(std::move(data)) {
+      host_(host), data_(std::move(data)), skins_(skins) {
     setObjectName("Form1");
     setWindowTitle(mainwindow::kTitle);
     // The hints are the only explanation of the tool buttons, disabled ones
@@ -445,6 +447,7 @@ void TForm1::popupAt(QMenu* menu, QAbstractButton* button) {
 // ---- creation, activation, close, destruction ---------------------------------------
 
 void TForm1::FormCreate() {
+    if (skins_ != nullptr) skins_->setFolder(host_.environment.programFolder() + skins::kFolderName);
     user_ = ini::userSection(host_.environment.loginName());
     IniFile ini(data_.settingsPath());
     move(kDesignedLeft, kDesignedTop);
@@ -456,12 +459,15 @@ void TForm1::FormCreate() {
     openAnim_ = ini.readByte(user_, ini::kOpenAnim, ini::kOpenAnimDefault);
     closeAnim_ = ini.readByte(user_, ini::kCloseAnim, ini::kCloseAnimAtCreation);
     balloon_ = ini.readByte(user_, ini::kBalloon, ini::kBalloonDefault);
-    // The name is kept for the skin engine; until it exists the look is Qt's own.
     skin_ = ini.readString(user_, ini::kSkin, ini::kSkinDefault);
+    // A skin that is gone leaves the built-in look.
+    if (skins_ != nullptr) skins_->select(skin_);
     if (openAnim_ == 1) {
         opacity_ = 0;
         setWindowOpacity(0.0);
         Timer2->start();
+    } else if (skins_ != nullptr) {
+        skins_->setShowAnimation(true);
     }
     Timer1->start();
 }
@@ -518,6 +524,8 @@ void TForm1::FormClose() {
         layout()->setEnabled(false);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // The window's outline is the animation's from now on.
+        if (skins_ != nullptr) skins_->stopNonClient(*this);
         setWindowFlag(Qt::FramelessWindowHint, true);
         resize(size);
         show();
@@ -588,6 +596,10 @@ void TForm1::Timer2Timer() {
     if (opacity_ >= 255) {
         Timer2->stop();
         Timer1->start();
+        if (skins_ != nullptr) {
+            skins_->setShowAnimation(true);
+            skins_->setHideAnimation(true);
+        }
     }
 }
 

@@ -39,6 +39,8 @@ class ActivationRule;
 
 namespace vy {
 
+class SkinEngine;
+
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -63,7 +65,9 @@ public:
         SystemsN,      // TForm26, n5
     };
 
-    TForm1(platform::Host host, DataFolder data, QWidget* parent = nullptr);
+    // skins: the skin engine the window points at the skin folder, gives the
+    // stored skin and lets fade windows; without one the look is Qt's own.
+    TForm1(platform::Host host, DataFolder data, SkinEngine* skins = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // beforeShow runs each time just before the window is shown (the about and
@@ -141,6 +145,7 @@ private:
 
     platform::Host host_;
     DataFolder data_;
+    SkinEngine* skins_ = nullptr;
     platform::ActivationRule* activation_ = nullptr;
 
 public:

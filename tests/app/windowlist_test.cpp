@@ -3,7 +3,10 @@
 #include "app/windowlist.h"
 #include "tests/support/windowtest.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTimer>
 #include <set>
 #include <string>
@@ -64,6 +67,29 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
         EXPECT_TRUE(wasModal) << windowName;
         EXPECT_FALSE(tool->isVisible());
     }
+}
+
+TEST_F(WindowListTest, TheSettingsOpenFromTheMainWindowAndTheirBalloonChoiceCountsAtOnce)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* settings = windows.window("TForm19");
+    ASSERT_TRUE(settings);
+    auto* opener = control<QToolButton>(windows.main(), "sSpeedButton1");
+    ASSERT_TRUE(opener && opener->isEnabled());
+    bool wasModal = false;
+    QTimer::singleShot(0, settings, [&] {
+        wasModal = settings->isVisible() && settings->isModal();
+        control<QCheckBox>(*settings, "CheckBox4")->setChecked(true);
+        control<QPushButton>(*settings, "BitBtn1")->click();
+    });
+    opener->click(); // returns once "Принять" has closed the settings
+    EXPECT_TRUE(wasModal);
+
+    // No restart: the next bad input is shown in a balloon.
+    control<QLineEdit>(windows.main(), "Edit1")->setText("x");
+    control<QPushButton>(windows.main(), "Button1")->click();
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    EXPECT_EQ(host_.presenter.shown[0].kind, Shown::Kind::Balloon);
 }
 
 TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)
