@@ -36,6 +36,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -160,15 +161,49 @@ QPushButton* TForm1::makeEquals(const char* name) {
 QLabel* TForm1::makeResult(const char* name) {
     auto* label = new platform::ElidedLabel(this);
     label->setObjectName(name);
-    // Wide enough for a long usual line (the quadratic labels also span the
-    // field columns); a longer text is cut with "…" and shown whole in the
-    // hint, rather than resizing the fixed window.
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
-        QStringLiteral("Тангенс -1234,5 Град. = -1,23456789012345E-100")));
+    fitResultSize(*label);
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The settings window changes the results' font: the window then fits it.
+    label->installEventFilter(this);
     results[name] = label;
     return label;
+}
+
+void TForm1::fitResultSize(QLabel& label) {
+    // Wide enough for a long usual line (the quadratic labels also span the
+    // field columns); a longer text is cut with "…" and shown whole in the
+    // hint, rather than resizing the fixed window. One line high even while
+    // empty, so that a result never has to make room for itself.
+    const QFontMetrics metrics(label.font());
+    label.setMinimumSize(metrics.horizontalAdvance(QStringLiteral("Тангенс -1234,5 Град. = -1,23456789012345E-100")),
+                         metrics.height());
+}
+
+void TForm1::fitToContents() {
+    refitPending_ = false;
+    if (closing_) return;
+    const QSize before = size();
+    for (auto& [name, label] : results) fitResultSize(*label);
+    // Activating the layout takes in every row's new size (invalidating it
+    // alone would leave the inner layouts' sizes as they were).
+    layout()->activate();
+    // As large as the rows need, but never beyond the screen: results in a
+    // large font are then cut with "…" sooner.
+    QSize wanted = sizeHint();
+    if (const QScreen* screen = this->screen()) {
+        const QSize room = screen->availableSize() - (frameGeometry().size() - geometry().size());
+        const int excess = wanted.width() - room.width();
+        if (excess > 0) {
+            for (auto& [name, label] : results) label->setMinimumWidth(std::max(label->minimumWidth() - excess, 0));
+            layout()->activate();
+            wanted = sizeHint();
+        }
+        wanted = wanted.boundedTo(room);
+    }
+    setFixedSize(wanted);
+    // A window grown past the screen's edge is pulled back onto it.
+    if (isVisible() && wanted != before) platform::moveOnScreen(*this, pos());
 }
 
 QPushButton* TForm1::makeToolButton(const char* name, const char* caption, const char* hint, Tool tool) {
@@ -402,7 +437,7 @@ void TForm1::buildControls() {
 
     refreshToolControls();
     // Fixed size, whatever the font and screen: as large as the rows need.
-    setFixedSize(sizeHint());
+    fitToContents();
 }
 
 // ---- tool windows ---------------------------------------------------------------
@@ -672,6 +707,16 @@ void TForm1::runRow(int rowIndex) {
 // ---- keys ------------------------------------------------------------------------
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        if (auto* label = qobject_cast<QLabel*>(watched); label && results.count(label->objectName().toStdString())) {
+            // Once all ten have their new font (the settings window changes them one by one).
+            if (!refitPending_) {
+                refitPending_ = true;
+                QTimer::singleShot(0, this, [this] { fitToContents(); });
+            }
+        }
+        return false;
+    }
     if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
         // A click is the left button let go over the picture; the right button,
         // or dragging off the picture before letting go, starts nothing.

@@ -124,6 +124,8 @@ private:
     QLineEdit* makeField(const char* name, const char* hint);
     QPushButton* makeEquals(const char* name);
     QLabel* makeResult(const char* name);
+    static void fitResultSize(QLabel& label);
+    void fitToContents();
     QPushButton* makeToolButton(const char* name, const char* caption, const char* hint, Tool tool);
     void bindTool(QAbstractButton* button, Tool tool);
     void bindTool(QAction* item, Tool tool);
@@ -193,6 +195,7 @@ private:
     int closeWidth_ = 0, closeHeight_ = 0, closeLeft_ = 0, closeTop_ = 0;
     bool closing_ = false;
     bool closeDone_ = false;
+    bool refitPending_ = false;
     QTimer* closeLimit_ = nullptr; // ends the shrink after its longest time
     // Where the window stood when the close took its border away: dropping the
     // frame moves the outer corner onto the client area's, and the place kept

@@ -1,9 +1,11 @@
-// The main window and the skin engine: the skin folder beside the program, the
-// stored skin, when the engine may fade windows, and the shrinking close that
-// keeps its outline to itself.
+// What the settings window changes in the main window: the skin engine (the
+// skin folder beside the program, the stored skin, when the engine may fade
+// windows, the shrinking close that keeps its outline to itself) and the
+// results' font, which the window grows to fit.
 #include "tests/app/form1_test.h"
 #include "ui/skinlist.h"
 #include "ui/skins.h"
+#include "platform/qt/elidedlabel.h"
 
 #include <QApplication>
 #include <QTest>
@@ -71,6 +73,40 @@ TEST_F(Form1SkinsTest, TheShrinkingCloseIsNotFadedOutByTheEngine) {
     tick(control<QTimer>(*form, "CloseLimit"));
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(fadingPicture());
+}
+
+TEST_F(Form1Test, ResultsInALargerFontStillFitTheirWindow) {
+    auto form = showForm();
+    setText(*form, "Edit8", "123456789");
+    setText(*form, "Edit9", "987654321");
+    button(*form, "Button8")->click();
+    const QRect screen = form->screen()->availableGeometry();
+    for (const int size : {24, 48}) {
+        for (const char* name : ini::kResultLabels) {
+            QFont font = resultLabel(*form, name)->font();
+            font.setPointSize(size);
+            font.setBold(true);
+            resultLabel(*form, name)->setFont(font);
+        }
+        processEvents();
+        EXPECT_TRUE(waitUntil([&] { return screen.contains(form->frameGeometry()); }, 2000)) << size;
+        // Each result a line of its own, left of the tool buttons.
+        const int tools = button(*form, "BitBtn4")->x();
+        int below = 0;
+        for (const char* name : ini::kResultLabels) {
+            const QLabel* result = resultLabel(*form, name);
+            EXPECT_GE(result->height(), QFontMetrics(result->font()).height()) << name << " at " << size;
+            EXPECT_GE(result->y(), below) << name << " at " << size;
+            below = result->geometry().bottom();
+            if (result->y() < button(*form, "Button10")->y()) {
+                EXPECT_LE(result->geometry().right(), tools) << name << " at " << size;
+            }
+        }
+    }
+    // At 24 points a usual line is whole; at 48 the screen is too narrow for it.
+    auto* sum = static_cast<platform::ElidedLabel*>(resultLabel(*form, "Label14"));
+    EXPECT_NE(sum->shownText(), sum->text());
+    EXPECT_EQ(sum->toolTip(), sum->text());
 }
 
 } // namespace
