@@ -1,6 +1,13 @@
 #include "app/windowlist.h"
+#include "calc/ui/form10.h"
 #include "calc/ui/form24.h"
+#include "calc/ui/form8.h"
 #include "formula/ui/form6.h"
+#include "linalg/ui/form21.h"
+#include "linalg/ui/form26.h"
+#include "linalg/ui/form4.h"
+#include "plot/ui/form5.h"
+#include "plot/ui/form25.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 #include "ui/ui/form19.h"
@@ -22,8 +29,8 @@ const std::vector<WindowSlot>& windowSlots() {
     static const std::vector<WindowSlot> table = {
         {"TForm2", "about the program and the computer", Tool::About, {}, {}},
         {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
-        {"TForm4", "linear systems of three and four equations", Tool::Systems34, {}, {}},
-        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
+        {"TForm4", "linear systems of three and four equations", Tool::Systems34, make<TForm4>, {}},
+        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, make<TForm5>, {}},
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression,
          [](WindowContext& c) {
              return std::make_unique<TForm6>(c.host, c.data, [&c] { return c.window("TForm7"); });
@@ -31,9 +38,9 @@ const std::vector<WindowSlot>& windowSlots() {
          {}},
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt,
          [](WindowContext& c) { return std::make_unique<TForm7>(c.host, c.data, &c.main); }, {}},
-        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, {}, {}},
+        {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, make<TForm8>, {}},
         {"TForm9", "percentages", Tool::Percentages, {}, {}},
-        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, {}, {}},
+        {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
         {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
         {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},
@@ -42,7 +49,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, {}, {}},
         {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, {}, {}},
-        {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, {}, {}},
+        {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, make<TForm21>, {}},
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
         {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings,
@@ -55,8 +62,10 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm24", "number systems and units of measure", Tool::NumberSystems,
          [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm24>(c.host, c.data, &c.main); },
          {}},
-        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, {}, {}},
-        {"TForm26", "linear systems of n equations", Tool::SystemsN, {}, {}},
+        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm25>(c.host, c.data, &c.main); },
+         {}},
+        {"TForm26", "linear systems of n equations", Tool::SystemsN, make<TForm26>, {}},
     };
     return table;
 }

@@ -3,11 +3,13 @@
 #include "app/windowlist.h"
 #include "tests/support/windowtest.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTimer>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -47,26 +49,68 @@ TEST_F(WindowListTest, EverySlotInCreationOrderWithItsPurposeAndEveryBuiltToolHa
     EXPECT_FALSE(windows.main().isVisible());
 }
 
+// Opens tool by open(), which returns once the window is closed again.
+bool opensModally(QWidget* tool, const std::function<void()>& open)
+{
+    bool wasModal = false;
+    QTimer::singleShot(0, tool, [&, tool] {
+        wasModal = tool->isVisible() && tool->isModal();
+        tool->close();
+    });
+    open();
+    return wasModal && !tool->isVisible();
+}
+
 TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
 {
+    writeFile("Вычислица.log", ""); // the systems window writes to it when it opens
     WindowList windows(host_.host(), DataFolder{folder()});
+    // Buttons, and the items of the systems popup.
     const std::pair<const char*, const char*> rows[] = {
-        {"BitBtn4", "TForm6"}, {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}};
-    for (const auto& [buttonName, windowName] : rows) {
+        {"BitBtn4", "TForm6"},   {"BitBtn5", "TForm8"},   {"BitBtn7", "TForm10"}, {"BitBtn11", "TForm21"},
+        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}, {"N341", "TForm4"},
+        {"n5", "TForm26"}};
+    for (const auto& [openerName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;
-        auto* opener = control<QPushButton>(windows.main(), buttonName);
-        ASSERT_TRUE(opener);
-        EXPECT_TRUE(opener->isEnabled()) << buttonName;
-        bool wasModal = false;
-        QTimer::singleShot(0, tool, [&, tool] {
-            wasModal = tool->isVisible() && tool->isModal();
-            tool->close();
-        });
-        opener->click(); // returns once the window is closed
-        EXPECT_TRUE(wasModal) << windowName;
-        EXPECT_FALSE(tool->isVisible());
+        auto* button = windows.main().findChild<QPushButton*>(openerName);
+        auto* item = windows.main().findChild<QAction*>(openerName);
+        ASSERT_TRUE(button || item) << openerName;
+        EXPECT_TRUE(button ? button->isEnabled() : item->isEnabled()) << openerName;
+        EXPECT_TRUE(opensModally(tool, [button, item] { button ? button->click() : item->trigger(); })) << windowName;
     }
+    EXPECT_TRUE(host_.presenter.shown.empty());
+
+    // "График" pops up a menu; its "Простой график" opens the simple plotter.
+    EXPECT_TRUE(control<QPushButton>(windows.main(), "BitBtn2")->isEnabled());
+    auto* simplePlot = windows.main().findChild<QAction*>(QStringLiteral("N1"));
+    ASSERT_TRUE(simplePlot);
+    EXPECT_EQ(simplePlot->text(), "Простой график");
+    EXPECT_TRUE(simplePlot->isEnabled());
+    EXPECT_TRUE(opensModally(windows.window("TForm5"), [simplePlot] { simplePlot->trigger(); }));
+}
+
+TEST_F(WindowListTest, TheChartPlotterOpensFromItsMenuItemInTheMainWindowsColour)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* chart = windows.window("TForm25");
+    ASSERT_TRUE(chart);
+    auto* item = windows.main().findChild<QAction*>(QStringLiteral("N2"));
+    ASSERT_TRUE(item);
+    EXPECT_TRUE(item->isEnabled());
+    QPalette colours = windows.main().palette();
+    colours.setColor(QPalette::Window, QColor(10, 120, 200));
+    windows.main().setPalette(colours);
+    bool wasModal = false;
+    QColor shownIn;
+    QTimer::singleShot(0, chart, [&] {
+        wasModal = chart->isVisible() && chart->isModal();
+        shownIn = chart->palette().color(QPalette::Window);
+        chart->close();
+    });
+    item->trigger(); // returns once the window is closed
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(shownIn, QColor(10, 120, 200));
 }
 
 TEST_F(WindowListTest, TheSettingsOpenFromTheMainWindowAndTheirBalloonChoiceCountsAtOnce)

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
 
 namespace vy::test {
 
@@ -80,6 +81,15 @@ inline void expectPlaceKept(QWidget& window, const std::string& settingsPath, co
     EXPECT_EQ(ini.readInteger(place.section, place.top, -1), window.y());
     const std::unique_ptr<QWidget> again = reopen();
     EXPECT_EQ(again->pos(), window.pos());
+}
+
+// The presenter has shown count things so far, the last of kind with text.
+inline void expectShown(const RecordingPresenter& presenter, std::size_t count, Shown::Kind kind,
+                        const std::string& text)
+{
+    ASSERT_EQ(presenter.shown.size(), count);
+    EXPECT_EQ(presenter.shown.back().kind, kind);
+    EXPECT_EQ(presenter.shown.back().text, text);
 }
 
 inline QStringList itemsOf(const QComboBox& list)

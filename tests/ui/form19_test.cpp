@@ -7,6 +7,7 @@
 #include "ui/colorbtn.h"
 #include "ui/skinlist.h"
 
+#include "tests/support/scripteddialogs.h"
 #include "tests/support/windowtest.h"
 
 #include <QApplication>
@@ -44,15 +45,11 @@ protected:
                                  const auto it = others.find(name);
                                  return it == others.end() ? nullptr : it->second.get();
                              }};
-        TForm19::Dialogs dialogs{[this](QWidget*, const QColor& initial) {
-                                     asked << "colour " + initial.name();
-                                     return colourAnswer;
-                                 },
-                                 [this](QWidget*, const std::string& name, const std::string& folder) {
-                                     asked << QString::fromStdString("skin " + name + " in " + folder);
-                                     return skinAnswer;
-                                 }};
-        return std::make_unique<TForm19>(host_.host(), DataFolder{folder()}, skins, links, dialogs);
+        auto chooseSkin = [this](QWidget*, const std::string& name, const std::string& folder) {
+            script.asked << QString::fromStdString("skin " + name + " in " + folder);
+            return skinAnswer;
+        };
+        return std::make_unique<TForm19>(host_.host(), DataFolder{folder()}, skins, links, dialogs, chooseSkin);
     }
     // Made and shown, as the main window's settings button does.
     std::unique_ptr<TForm19> openForm()
@@ -108,9 +105,9 @@ protected:
     std::map<std::string, std::unique_ptr<QWidget>> others;
     SkinEngine skins;
     int messages = 0;
-    std::optional<QColor> colourAnswer;
+    ScriptedDialogs::Script script; // the colour dialog's answer
+    ScriptedDialogs dialogs{script};
     std::optional<SkinChoice> skinAnswer;
-    QStringList asked;
 };
 
 TEST_F(Form19Test, ControlsAsDesignedAndTheDefaultsOfAFirstStart)
@@ -253,9 +250,9 @@ TEST_F(Form19Test, AChosenColourCountsOnlyWhenAccepted)
 {
     auto form = openForm();
     auto* colour = control<TColorBtn>(*form, "ColorBtn2");
-    colourAnswer = QColor(0, 128, 0);
+    script.color = QColor(0, 128, 0);
     colour->click();
-    EXPECT_EQ(asked, QStringList{"colour #000000"});
+    EXPECT_EQ(script.asked, QStringList{"color #000000"});
     EXPECT_EQ(colour->ButtonColor(), QColor(0, 128, 0));
     click(*form, "BitBtn2");
     expectLabels(Qt::black, label("Label2")->font().pointSize(), true);
@@ -263,7 +260,7 @@ TEST_F(Form19Test, AChosenColourCountsOnlyWhenAccepted)
 
     form->show();
     processEvents();
-    colourAnswer.reset(); // the dialog cancelled
+    script.color.reset(); // the dialog cancelled
     colour->click();
     EXPECT_EQ(colour->ButtonColor(), QColor(0, 128, 0));
     click(*form, "BitBtn1");
@@ -308,7 +305,7 @@ TEST_F(Form19Test, FlagsOutsideAByteReachTheGeneralErrorBox)
 TEST_F(Form19Test, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowStaysOpen)
 {
     writeFile("blocked", "not a folder");
-    TForm19 form(host_.host(), DataFolder{path("blocked") + "/"}, skins, {&main, {}, {}});
+    TForm19 form(host_.host(), DataFolder{path("blocked") + "/"}, skins, {&main, {}, {}}, dialogs);
     form.show();
     processEvents();
     click(form, "BitBtn1");
@@ -346,7 +343,7 @@ TEST_F(Form19Test, TheSelectionDialogSetsTheFolderThenTheSkin)
 
     skinAnswer = SkinChoice{"Графит", path("Other")};
     click(*form, "sBitBtn1");
-    EXPECT_EQ(asked, QStringList({"skin Vista (internal) in " + QString::fromStdString(path("Skins")),
+    EXPECT_EQ(script.asked, QStringList({"skin Vista (internal) in " + QString::fromStdString(path("Skins")),
                                   "skin Vista (internal) in " + QString::fromStdString(path("Skins"))}));
     EXPECT_EQ(skins.folder(), path("Other"));
     EXPECT_EQ(skins.skinName(), "Графит");

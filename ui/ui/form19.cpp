@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -25,14 +24,6 @@ namespace {
 QString qs(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 const QColor kSilver = TColorBtn::fromColorValue(ini::kSilver);
-
-std::optional<QColor> desktopColourDialog(QWidget* owner, const QColor& initial)
-{
-    const QColor colour = QColorDialog::getColor(initial, owner);
-    if (!colour.isValid())
-        return std::nullopt;
-    return colour;
-}
 
 void setWindowColour(QWidget& window, const QColor& colour)
 {
@@ -60,15 +51,13 @@ void setFontSize(QLabel& label, int points)
 
 } // namespace
 
-TForm19::TForm19(platform::Host host, DataFolder data, SkinEngine& skins, Links links, Dialogs dialogs,
-                 QWidget* parent)
+TForm19::TForm19(platform::Host host, DataFolder data, SkinEngine& skins, Links links, platform::Dialogs& dialogs,
+                 SkinChooser chooseSkin, QWidget* parent)
     : ToolWindow(host, std::move(data), {"TForm19", QStringLiteral("Настройки"), QSize(380, 262)}, parent),
-      skins_(skins), links_(std::move(links)), dialogs_(std::move(dialogs))
+      skins_(skins), links_(std::move(links)), dialogs_(dialogs), chooseSkin_(std::move(chooseSkin))
 {
-    if (!dialogs_.colour)
-        dialogs_.colour = desktopColourDialog;
-    if (!dialogs_.skin)
-        dialogs_.skin = [this](QWidget* owner, const std::string& name, const std::string& folder) {
+    if (!chooseSkin_)
+        chooseSkin_ = [this](QWidget* owner, const std::string& name, const std::string& folder) {
             return skins_.chooseSkin(owner, name, folder);
         };
     buildControls();
@@ -301,7 +290,7 @@ void TForm19::BitBtn3Click()
 
 void TForm19::ColorBtn2Click()
 {
-    if (const std::optional<QColor> colour = dialogs_.colour(this, ColorBtn2->ButtonColor()))
+    if (const std::optional<QColor> colour = dialogs_.chooseColor(this, ColorBtn2->ButtonColor()))
         ColorBtn2->setButtonColor(*colour);
 }
 
@@ -321,7 +310,7 @@ void TForm19::sListBox1Click()
 
 void TForm19::Panel1Click()
 {
-    const std::optional<SkinChoice> choice = dialogs_.skin(this, skins_.skinName(), skins_.folder());
+    const std::optional<SkinChoice> choice = chooseSkin_(this, skins_.skinName(), skins_.folder());
     if (!choice)
         return;
     skins_.setFolder(choice->folder);

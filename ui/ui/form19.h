@@ -10,6 +10,7 @@
 // window as a widget (its colour, its result labels found by their names), the
 // call that stands for the main window's message 1025, and the other windows by
 // their class names.
+#include "platform/qt/dialogs.h"
 #include "platform/qt/toolwindow.h"
 #include "ui/skins.h"
 
@@ -40,16 +41,13 @@ public:
         // Another window by its class name ("TForm5"); nullptr when there is none.
         std::function<QWidget*(const char*)> window;
     };
-    // The dialogs the window runs (empty: the desktop's colour dialog and the
-    // skin engine's selection dialog). Each gives nothing when cancelled.
-    struct Dialogs {
-        std::function<std::optional<QColor>(QWidget* owner, const QColor& initial)> colour;
-        std::function<std::optional<SkinChoice>(QWidget* owner, const std::string& name, const std::string& folder)>
-            skin;
-    };
+    // The skin selection dialog (empty: the skin engine's); nothing when cancelled.
+    using SkinChooser =
+        std::function<std::optional<SkinChoice>(QWidget* owner, const std::string& name, const std::string& folder)>;
 
-    TForm19(platform::Host host, DataFolder data, SkinEngine& skins, Links links, Dialogs dialogs = {},
-            QWidget* parent = nullptr);
+    // dialogs: the colour dialog ColorDialog1.
+    TForm19(platform::Host host, DataFolder data, SkinEngine& skins, Links links,
+            platform::Dialogs& dialogs = platform::qtDialogs(), SkinChooser chooseSkin = {}, QWidget* parent = nullptr);
 
     // The handlers, under their designed names.
     void BitBtn1Click();   // "Принять"
@@ -84,7 +82,8 @@ private:
 
     SkinEngine& skins_;
     Links links_;
-    Dialogs dialogs_;
+    platform::Dialogs& dialogs_;
+    SkinChooser chooseSkin_;
     std::string user_;
     int chosenSize_ = 8;
     int bold_ = 1;
