@@ -157,6 +157,19 @@ TEST_F(Form19Test, TheUsersChoicesComeFromTheirSectionOfTheFile)
     EXPECT_TRUE(box(*form, "CheckBox4")->isChecked());
 }
 
+TEST_F(Form19Test, ASizeNoFontCanHaveLeavesTheResultsAsDesigned)
+{
+    const int designed = label("Label2")->font().pointSize();
+    for (const char* size : {"0", "-8", "100000"}) {
+        writeFile("Вычислица.ini", std::string("[tester]\r\nSize=") + size + "\r\n");
+        auto form = openForm();
+        expectLabels(Qt::black, designed, true);
+        EXPECT_EQ(sizes(*form)->currentText(), QString::number(designed)) << size;
+        click(*form, "BitBtn1");
+        EXPECT_EQ(stored("Size"), std::to_string(designed)) << size;
+    }
+}
+
 TEST_F(Form19Test, AcceptingWithBoldUncheckedMakesTheResultsRegularNowAndAfterARestart)
 {
     auto form = openForm();
