@@ -1,7 +1,10 @@
 #include "app/windowlist.h"
 #include "calc/ui/form10.h"
+#include "calc/ui/form11.h"
+#include "calc/ui/form17.h"
 #include "calc/ui/form24.h"
 #include "calc/ui/form8.h"
+#include "calc/ui/form9.h"
 #include "formula/ui/form6.h"
 #include "linalg/ui/form21.h"
 #include "linalg/ui/form26.h"
@@ -39,15 +42,15 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt,
          [](WindowContext& c) { return std::make_unique<TForm7>(c.host, c.data, &c.main); }, {}},
         {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, make<TForm8>, {}},
-        {"TForm9", "percentages", Tool::Percentages, {}, {}},
+        {"TForm9", "percentages", Tool::Percentages, make<TForm9>, {}},
         {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
-        {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
+        {"TForm11", "powers and roots, with their protocol", Tool::Power, make<TForm11>, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
         {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm14", "table picture: trigonometric values (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm15", "table picture: signs (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, {}, {}},
-        {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, {}, {}},
+        {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, make<TForm17>, {}},
         {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, {}, {}},
         {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, make<TForm21>, {}},
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
