@@ -93,12 +93,11 @@ protected:
             all << list.item(i)->text();
         return all;
     }
-    std::vector<Shown::Kind> kinds() const
+    // Exactly one thing was shown, and it was the general error box.
+    bool oneGeneralError() const
     {
-        std::vector<Shown::Kind> all;
-        for (const Shown& s : host_.presenter.shown)
-            all.push_back(s.kind);
-        return all;
+        const auto& shown = host_.presenter.shown;
+        return shown.size() == 1 && shown.front().kind == Shown::Kind::GeneralError;
     }
 
     QWidget main;
@@ -301,7 +300,7 @@ TEST_F(Form19Test, FlagsOutsideAByteReachTheGeneralErrorBox)
         host_.presenter.shown.clear();
         writeFile("Вычислица.ini", std::string("[tester]\r\n") + flag + "\r\n");
         auto form = makeForm();
-        ASSERT_EQ(kinds(), std::vector<Shown::Kind>{Shown::Kind::GeneralError}) << flag;
+        ASSERT_TRUE(oneGeneralError()) << flag;
         EXPECT_EQ(host_.presenter.shown[0].text, "Range check error.") << flag;
     }
     // Made with sound flags, closed when one is not: the close stops before the main window hears of it.
@@ -311,7 +310,7 @@ TEST_F(Form19Test, FlagsOutsideAByteReachTheGeneralErrorBox)
     IniFile(path("Вычислица.ini")).writeInteger("tester", "openanim", 300);
     click(*form, "BitBtn2");
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(kinds(), std::vector<Shown::Kind>{Shown::Kind::GeneralError});
+    EXPECT_TRUE(oneGeneralError());
     EXPECT_EQ(messages, 0);
 }
 
@@ -322,7 +321,7 @@ TEST_F(Form19Test, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowStaysOp
     form.show();
     processEvents();
     click(form, "BitBtn1");
-    ASSERT_EQ(kinds(), std::vector<Shown::Kind>{Shown::Kind::GeneralError});
+    ASSERT_TRUE(oneGeneralError());
     EXPECT_EQ(host_.presenter.shown[0].text, "Unable to write to " + path("blocked") + "/Вычислица.ini.");
     EXPECT_TRUE(form.isVisible());
 }
