@@ -15,6 +15,7 @@
 #include "solvers/ui/form23.h"
 #include "ui/ui/form2.h"
 #include "ui/ui/form3.h"
+#include "ui/ui/form19.h"
 #include "ui/ui/form7.h"
 
 #include <cstring>
@@ -65,7 +66,13 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, make<TForm21>, {}},
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
-        {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
+        {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> {
+             TForm19::Links links{&c.main, [&c] { c.main.UMMymessage(); },
+                                  [&c](const char* name) { return c.window(name); }};
+             return std::make_unique<TForm19>(c.host, c.data, c.skins, std::move(links));
+         },
+         {}},
         {"TForm24", "number systems and units of measure", Tool::NumberSystems,
          [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm24>(c.host, c.data, &c.main); },
          {}},
@@ -78,8 +85,9 @@ const std::vector<WindowSlot>& windowSlots() {
 }
 
 WindowList::WindowList(platform::Host host, DataFolder data) {
-    main_ = std::make_unique<TForm1>(host, data);
-    context_ = std::make_unique<WindowContext>(WindowContext{host, data, *main_, *this});
+    skins_ = std::make_unique<SkinEngine>();
+    main_ = std::make_unique<TForm1>(host, data, skins_.get());
+    context_ = std::make_unique<WindowContext>(WindowContext{host, data, *main_, *this, *skins_});
     for (const WindowSlot& slot : windowSlots()) {
         if (!slot.create) continue;
         std::unique_ptr<QWidget> window = slot.create(*context_);
@@ -98,6 +106,7 @@ WindowList::WindowList(platform::Host host, DataFolder data) {
 WindowList::~WindowList() {
     while (!tools_.empty()) tools_.pop_back();
     main_.reset();
+    skins_.reset();
 }
 
 QWidget* WindowContext::window(const char* name) const { return list.window(name); }

@@ -46,3 +46,17 @@ function(vy_window_library name)
   target_link_libraries(${name} PUBLIC vy_platform_qt vy_widgets vy_core Qt6::Widgets PRIVATE vy_warnings)
   set_property(GLOBAL APPEND PROPERTY VY_WINDOW_LIBRARIES ${name})
 endfunction()
+
+# vy_program_files(target folder files...): a target (built with ALL) that
+# copies files into folder beside the program, e.g. the help pages into Help.
+function(vy_program_files target folder)
+  set(copies)
+  foreach(file ${ARGN})
+    get_filename_component(name ${file} NAME)
+    set(copy ${VY_PROGRAM_DIR}/${folder}/${name})
+    add_custom_command(OUTPUT ${copy} COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${copy}
+                       DEPENDS ${file} VERBATIM)
+    list(APPEND copies ${copy})
+  endforeach()
+  add_custom_target(${target} ALL DEPENDS ${copies})
+endfunction()

@@ -5,7 +5,10 @@
 #include "ui/shapedwindow.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTimer>
 #include <functional>
 #include <set>
@@ -138,6 +141,29 @@ TEST_F(WindowListTest, TheChartPlotterOpensFromItsMenuItemInTheMainWindowsColour
     item->trigger(); // returns once the window is closed
     EXPECT_TRUE(wasModal);
     EXPECT_EQ(shownIn, QColor(10, 120, 200));
+}
+
+TEST_F(WindowListTest, TheSettingsOpenFromTheMainWindowAndTheirBalloonChoiceCountsAtOnce)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* settings = windows.window("TForm19");
+    ASSERT_TRUE(settings);
+    auto* opener = control<QToolButton>(windows.main(), "sSpeedButton1");
+    ASSERT_TRUE(opener && opener->isEnabled());
+    bool wasModal = false;
+    QTimer::singleShot(0, settings, [&] {
+        wasModal = settings->isVisible() && settings->isModal();
+        control<QCheckBox>(*settings, "CheckBox4")->setChecked(true);
+        control<QPushButton>(*settings, "BitBtn1")->click();
+    });
+    opener->click(); // returns once "Принять" has closed the settings
+    EXPECT_TRUE(wasModal);
+
+    // No restart: the next bad input is shown in a balloon.
+    control<QLineEdit>(windows.main(), "Edit1")->setText("x");
+    control<QPushButton>(windows.main(), "Button1")->click();
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    EXPECT_EQ(host_.presenter.shown[0].kind, Shown::Kind::Balloon);
 }
 
 TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)
