@@ -3,6 +3,7 @@
 #include "calc/ui/form24.h"
 #include "calc/ui/form8.h"
 #include "formula/ui/form6.h"
+#include "plot/ui/form5.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 #include "ui/ui/form7.h"
@@ -24,7 +25,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm2", "about the program and the computer", Tool::About, {}, {}},
         {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
         {"TForm4", "linear systems of three and four equations", Tool::Systems34, {}, {}},
-        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, {}, {}},
+        {"TForm5", "simple plotter on a square area", Tool::SimplePlot, make<TForm5>, {}},
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression,
          [](WindowContext& c) {
              return std::make_unique<TForm6>(c.host, c.data, [&c] { return c.window("TForm7"); });

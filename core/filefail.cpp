@@ -32,4 +32,8 @@ FileFailure::FileFailure(int errorNumber, std::string path)
       errorNumber_(errorNumber),
       path_(std::move(path)) {}
 
+FileCreateFailure::FileCreateFailure(int errorNumber, const std::string& fullPath)
+    : std::runtime_error("Cannot create file \"" + fullPath + "\". " + FileFailure::messageFor(errorNumber)),
+      errorNumber_(errorNumber) {}
+
 } // namespace vy

@@ -28,4 +28,16 @@ private:
     std::string path_;
 };
 
+// A file the user named (a saved picture) that could not be written:
+// "Cannot create file "<full path>". <reason>", the reason being one of the
+// texts above.
+class FileCreateFailure : public std::runtime_error {
+public:
+    FileCreateFailure(int errorNumber, const std::string& fullPath);
+    int errorNumber() const noexcept { return errorNumber_; }
+
+private:
+    int errorNumber_;
+};
+
 } // namespace vy

@@ -2,16 +2,12 @@
 
 #include "core/cp1251.h"
 #include "core/rangefail.h"
+#include "core/wholefile.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vy {
 namespace {
@@ -113,65 +109,19 @@ Lines splitLines(std::string_view bytes) {
 // cannot be read.
 bool readLines(const std::string& path, Lines& lines) {
     lines.clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return errno == ENOENT;
     std::string bytes;
-    std::array<char, 8192> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) bytes.append(buffer.data(), n);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
-    if (ok) lines = splitLines(bytes);
-    return ok;
-}
-
-std::string fullPath(const std::string& path) {
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(path, ec);
-    return ec ? path : absolute.lexically_normal().string();
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const auto n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
+    const int failure = readWholeFile(path, bytes);
+    if (failure != 0) return failure == ENOENT;
+    lines = splitLines(bytes);
     return true;
 }
 
-// Writes the new content into a temporary file in the same folder, flushes it
-// to the disk and renames it over the old file: rename within one file system
-// is atomic, so readers and crashes see the old file or the new one.
+// Writes the new content as one whole (core/wholefile.h): readers and crashes
+// see the old file or the new one.
 void replaceFile(const std::string& path, const Lines& lines) {
-    const std::filesystem::path target(fullPath(path));
     std::string bytes;
     for (const auto& line : lines) (bytes += line.text) += line.end;
-
-    // Renaming over the file would succeed even where the file itself may not
-    // be written; a settings file made read-only stays as it is.
-    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) throw IniWriteError(target.string());
-
-    std::string temp = target.parent_path().string();
-    temp.append("/.").append(target.filename().string()).append(".XXXXXX");
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) throw IniWriteError(target.string());
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        throw IniWriteError(target.string());
-    }
-    // Make the rename itself durable; the data is already safe either way.
-    const int dir = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    if (replaceWholeFile(path, bytes) != 0) throw IniWriteError(fullPath(path));
 }
 
 const detail::IniLine* findEntry(const Lines& lines, std::string_view section, std::string_view key) {

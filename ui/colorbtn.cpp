@@ -28,7 +28,39 @@ int TColorBtn::colorValue(const QColor& c) { return c.red() | (c.green() << 8) |
 
 QColor TColorBtn::fromColorValue(int value)
 {
+    if ((static_cast<unsigned>(value) >> 24) == 0xFF)
+        return systemColor(value & 0xFF);
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+QColor TColorBtn::systemColor(int element)
+{
+    struct Role {
+        int element;
+        QPalette::ColorRole role;
+    };
+    static constexpr Role roles[] = {
+        {4, QPalette::Window},      {5, QPalette::Base},        {7, QPalette::WindowText},
+        {8, QPalette::WindowText},  {13, QPalette::Highlight},  {14, QPalette::HighlightedText},
+        {15, QPalette::Button},     {16, QPalette::Dark},       {18, QPalette::ButtonText},
+        {20, QPalette::Light},      {21, QPalette::Shadow},     {22, QPalette::Midlight},
+        {23, QPalette::ToolTipText}, {24, QPalette::ToolTipBase},
+    };
+    struct Stock {
+        int element;
+        QRgb rgb;
+    };
+    static constexpr Stock stock[] = {
+        {2, qRgb(153, 180, 209)}, {3, qRgb(191, 205, 219)}, {9, qRgb(0, 0, 0)}, {17, qRgb(109, 109, 109)},
+        {GradientActiveCaption, qRgb(185, 209, 234)}, {GradientInactiveCaption, qRgb(215, 228, 242)},
+    };
+    for (const Role& r : roles)
+        if (r.element == element)
+            return QPalette().color(r.role);
+    for (const Stock& s : stock)
+        if (s.element == element)
+            return QColor(s.rgb);
+    return QPalette().color(QPalette::Window);
 }
 
 void TColorBtn::paintEvent(QPaintEvent*)

@@ -23,9 +23,20 @@ public:
     // Taken into account at the next paint.
     void setFrame3D(bool on) { frame3D_ = on; }
 
-    // The colour as the settings file stores it (red in the low byte).
+    // The colour as the settings file stores it (red in the low byte). A
+    // stored value may also name a desktop element's colour: the high byte
+    // 0xFF and the element's number in the low byte.
     static int colorValue(const QColor& color);
     static QColor fromColorValue(int value);
+
+    // Desktop elements whose colours windows were designed with.
+    enum SystemColor : int {
+        GradientActiveCaption = 27,
+        GradientInactiveCaption = 28,
+    };
+    // The colour of desktop element number element: from the palette where
+    // it has the element, otherwise the stock colour of the classic desktop.
+    static QColor systemColor(int element);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,8 +3,10 @@
 #include "app/windowlist.h"
 #include "tests/support/windowtest.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -44,6 +46,18 @@ TEST_F(WindowListTest, EverySlotInCreationOrderWithItsPurposeAndEveryBuiltToolHa
     EXPECT_FALSE(windows.main().isVisible());
 }
 
+// Opens tool by open(), which returns once the window is closed again.
+bool opensModally(QWidget* tool, const std::function<void()>& open)
+{
+    bool wasModal = false;
+    QTimer::singleShot(0, tool, [&, tool] {
+        wasModal = tool->isVisible() && tool->isModal();
+        tool->close();
+    });
+    open();
+    return wasModal && !tool->isVisible();
+}
+
 TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
 {
     WindowList windows(host_.host(), DataFolder{folder()});
@@ -56,15 +70,16 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
         auto* opener = control<QPushButton>(windows.main(), buttonName);
         ASSERT_TRUE(opener);
         EXPECT_TRUE(opener->isEnabled()) << buttonName;
-        bool wasModal = false;
-        QTimer::singleShot(0, tool, [&, tool] {
-            wasModal = tool->isVisible() && tool->isModal();
-            tool->close();
-        });
-        opener->click(); // returns once the window is closed
-        EXPECT_TRUE(wasModal) << windowName;
-        EXPECT_FALSE(tool->isVisible());
+        EXPECT_TRUE(opensModally(tool, [opener] { opener->click(); })) << windowName;
     }
+
+    // "График" pops up a menu; its "Простой график" opens the simple plotter.
+    EXPECT_TRUE(control<QPushButton>(windows.main(), "BitBtn2")->isEnabled());
+    auto* simplePlot = windows.main().findChild<QAction*>(QStringLiteral("N1"));
+    ASSERT_TRUE(simplePlot);
+    EXPECT_EQ(simplePlot->text(), "Простой график");
+    EXPECT_TRUE(simplePlot->isEnabled());
+    EXPECT_TRUE(opensModally(windows.window("TForm5"), [simplePlot] { simplePlot->trigger(); }));
 }
 
 TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)

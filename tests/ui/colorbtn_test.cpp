@@ -107,5 +107,15 @@ TEST_F(ColorBtnTest, ADoubleClickGivesTwoClicks)
     EXPECT_EQ(clicks.count(), 2);
 }
 
+TEST(ColorValue, StoredValuesAreRgbOrADesktopElement)
+{
+    ensureApplication();
+    EXPECT_EQ(TColorBtn::fromColorValue(0x0000FF), QColor(Qt::red));
+    EXPECT_EQ(TColorBtn::colorValue(QColor(1, 2, 3)), 0x030201);
+    // Settings written with an element's colour: 0xFF00001C, the inactive-caption gradient.
+    EXPECT_EQ(TColorBtn::fromColorValue(-16777188), TColorBtn::systemColor(TColorBtn::GradientInactiveCaption));
+    EXPECT_EQ(TColorBtn::fromColorValue(static_cast<int>(0xFF00000Fu)), QPalette().color(QPalette::Button));
+}
+
 } // namespace
 } // namespace vy::test
