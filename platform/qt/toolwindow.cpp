@@ -7,6 +7,7 @@
 #include "platform/qt/report.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 
 namespace vy {
 
@@ -61,6 +62,14 @@ void ToolWindow::closeEvent(QCloseEvent* event)
     guarded([this] { FormClose(); });
     guarded([this] { writePlace(); });
     event->accept();
+}
+
+void ToolWindow::showEvent(QShowEvent* event)
+{
+    // A spontaneous show is the desktop restoring the window: it stays put.
+    if (centredOn_ && !event->spontaneous())
+        platform::centreOn(*this, *centredOn_);
+    QWidget::showEvent(event);
 }
 
 void ToolWindow::report(const Report& report, const QWidget* field)

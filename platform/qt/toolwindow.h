@@ -15,6 +15,7 @@
 #include "platform/host.h"
 #include "platform/qt/guard.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -69,6 +70,11 @@ public:
     const platform::Host& host() const { return host_; }
     const DataFolder& data() const { return data_; }
 
+    // The window is centred on over each time the program shows it (windows
+    // designed to open in the middle of the main window); none: it stays where
+    // it is. over may be destroyed meanwhile.
+    void centreOn(QWidget* over) { centredOn_ = over; }
+
 protected:
     // The window's handlers; each runs in the error guard.
     virtual void FormActivate() {}
@@ -109,6 +115,7 @@ protected:
     void writePlace() const;
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     platform::Host host_;
@@ -116,6 +123,7 @@ private:
     const ini::WindowPlace* place_ = nullptr;
     bool resizable_ = false;
     platform::ActivationRule* activation_ = nullptr;
+    QPointer<QWidget> centredOn_;
 };
 
 template <class Sender, class Signal, class Handler>
