@@ -10,6 +10,7 @@
 #include "calc/ui/form8.h"
 #include "formula/ui/form6.h"
 #include "plot/ui/form5.h"
+#include "plot/ui/form25.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
 #include "ui/ui/form7.h"
@@ -74,7 +75,9 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm24", "number systems and units of measure", Tool::NumberSystems,
          [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm24>(c.host, c.data, &c.main); },
          {}},
-        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot, {}, {}},
+        {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm25>(c.host, c.data, &c.main); },
+         {}},
         {"TForm26", "linear systems of n equations", Tool::SystemsN, {}, {}},
     };
     return table;

@@ -333,6 +333,31 @@ std::string FormatFixed(long double value, int decimals)
     return out;
 }
 
+double RoundTripFixed(long double value, int decimals)
+{
+    // Below 10^13 the product with the power of ten is within 2^-21 of the
+    // exact one, so when it lies further than 10^-6 from a half the written
+    // digits are certain; reading them back is one correctly rounded quotient,
+    // as StrToFloatExt does for exact digits. Near a half, and for large
+    // values, the text itself decides.
+    if (decimals >= 0 && decimals <= 8) {
+        const long double scale = kExactPowersOfTen[static_cast<std::size_t>(decimals)];
+        const long double scaled = std::fabs(value) * scale;
+        if (scaled < 1e13L) {
+            const long double whole = std::floor(scaled);
+            const long double fraction = scaled - whole;
+            if (std::fabs(fraction - 0.5L) > 1e-6L) {
+                const long double digits = fraction > 0.5L ? whole + 1 : whole;
+                if (digits == 0)
+                    return 0.0; // a negative value that rounds to nothing is written "0"
+                const long double read = digits / scale;
+                return static_cast<double>(value < 0 ? -read : read);
+            }
+        }
+    }
+    return StrToFloat(FormatFixed(value, decimals));
+}
+
 std::string FormatGrouped(long double value, int decimals)
 {
     const std::string fixed = FormatFixed(value, decimals);

@@ -48,6 +48,10 @@ std::string FloatToStr(long double value);
 // printf-style "%0.<decimals>f" with a decimal comma; exact halves are rounded
 // away from zero, as the platform's formatting does (2,5 -> "3" with no decimals).
 std::string FormatFixed(long double value, int decimals);
+// The value written with FormatFixed and read back with StrToFloat: the double
+// nearest its <decimals>-place text. Without the text for up to 8 decimals and
+// moderate values (most of the time), with it otherwise.
+double RoundTripFixed(long double value, int decimals);
 // "%n": fixed with <decimals> places and thousands grouped by a no-break space (U+00A0).
 std::string FormatGrouped(long double value, int decimals = 2);
 

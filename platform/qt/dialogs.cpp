@@ -55,4 +55,10 @@ bool QtDialogs::choosePrinter(QWidget* owner, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+Dialogs& qtDialogs()
+{
+    static QtDialogs dialogs;
+    return dialogs;
+}
+
 } // namespace vy::platform

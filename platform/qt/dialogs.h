@@ -49,4 +49,7 @@ private:
     QString folder_;
 };
 
+// One set of Qt's dialogs that windows may share (the save dialog's last folder with it).
+Dialogs& qtDialogs();
+
 } // namespace vy::platform

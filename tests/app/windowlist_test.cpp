@@ -82,6 +82,29 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
     EXPECT_TRUE(opensModally(windows.window("TForm5"), [simplePlot] { simplePlot->trigger(); }));
 }
 
+TEST_F(WindowListTest, TheChartPlotterOpensFromItsMenuItemInTheMainWindowsColour)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* chart = windows.window("TForm25");
+    ASSERT_TRUE(chart);
+    auto* item = windows.main().findChild<QAction*>(QStringLiteral("N2"));
+    ASSERT_TRUE(item);
+    EXPECT_TRUE(item->isEnabled());
+    QPalette colours = windows.main().palette();
+    colours.setColor(QPalette::Window, QColor(10, 120, 200));
+    windows.main().setPalette(colours);
+    bool wasModal = false;
+    QColor shownIn;
+    QTimer::singleShot(0, chart, [&] {
+        wasModal = chart->isVisible() && chart->isModal();
+        shownIn = chart->palette().color(QPalette::Window);
+        chart->close();
+    });
+    item->trigger(); // returns once the window is closed
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(shownIn, QColor(10, 120, 200));
+}
+
 TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)
 {
     WindowList windows(host_.host(), DataFolder{folder()});

@@ -307,4 +307,32 @@ TEST(FormatGrouped, GroupsThousandsWithANoBreakSpace) {
     EXPECT_EQ(vy::FormatGrouped(-kInf), "-INF");
 }
 
+TEST(RoundTripFixed, AgreesWithTheWrittenAndReadBackText) {
+    std::mt19937_64 random(25);
+    std::uniform_real_distribution<double> anywhere(-30000, 30000);
+    std::uniform_int_distribution<long> grid(-3'000'000'000L, 3'000'000'000L);
+    std::vector<long double> values = {0, -0.0, 0.000004, -0.000004, 0.000005, -0.000005, 0.000015, 2.5e-6L,
+                                       1e8, -1e9 + 0.5, 1e20, 123456789.123455L};
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(anywhere(random));
+        // Sums of a point on the five-decimal grid and a step, halves included.
+        const long double onGrid = static_cast<long double>(grid(random)) / 100000;
+        values.push_back(onGrid + 0.000005L);
+        values.push_back(onGrid + 0.01L);
+        values.push_back(static_cast<double>(onGrid) + static_cast<long double>(0.00001));
+        // Halves of the other places.
+        values.push_back(std::floor(onGrid) + 0.5L);
+        values.push_back(std::floor(onGrid * 100) / 100 + 0.005L);
+    }
+    for (int decimals : {0, 2, 5, 8}) {
+        for (long double v : values) {
+            const double expected = vy::StrToFloat(vy::FormatFixed(v, decimals));
+            const double got = vy::RoundTripFixed(v, decimals);
+            ASSERT_EQ(got, expected) << static_cast<double>(v) << " to " << decimals;
+            ASSERT_EQ(std::signbit(got), std::signbit(expected)) << static_cast<double>(v) << " to " << decimals;
+        }
+    }
+}
+
+
 } // namespace

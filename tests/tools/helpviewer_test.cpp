@@ -123,13 +123,23 @@ TEST_F(HelpViewTest, AnEmptyFolderSaysSo)
     EXPECT_TRUE(text(view).contains(QStringLiteral("нет ни одной страницы"))) << text(view).toStdString();
 }
 
-TEST(ShippedHelp, TheExpressionPageLiesBesideTheProgram)
+TEST(ShippedHelp, EveryPageTheWindowsOpenLiesBesideTheProgram)
 {
     ensureApplication();
-    HelpView view(locateHelp(QStringLiteral(VY_PROGRAM_DIR "Help.chm::/Мат выражение.htm"), {}));
-    EXPECT_EQ(view.currentPage(), QStringLiteral("Мат выражение.htm"));
-    EXPECT_EQ(view.browser()->documentTitle(), QStringLiteral("Мат выражение"));
-    EXPECT_TRUE(view.browser()->toPlainText().contains(QStringLiteral("Ошибка преобразования выражения!")));
+    const struct {
+        const char* page;
+        const char* title;
+        const char* phrase;
+    } rows[] = {
+        {"Мат выражение.htm", "Мат выражение", "Ошибка преобразования выражения!"},
+        {"График функций.htm", "График функций", "Отменить сдвиг"},
+    };
+    for (const auto& row : rows) {
+        HelpView view(locateHelp(QStringLiteral(VY_PROGRAM_DIR "Help.chm::/") + QString::fromUtf8(row.page), {}));
+        EXPECT_EQ(view.currentPage(), QString::fromUtf8(row.page));
+        EXPECT_EQ(view.browser()->documentTitle(), QString::fromUtf8(row.title));
+        EXPECT_TRUE(view.browser()->toPlainText().contains(QString::fromUtf8(row.phrase))) << row.page;
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/ui/form7.h"
 
+#include "platform/helppage.h"
+
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,11 +31,6 @@ TForm7::TForm7(platform::Host host, DataFolder data, QWidget* colourFrom, QWidge
       colourFrom_(colourFrom)
 {
     buildControls();
-}
-
-std::string TForm7::helpArgument(const std::string& programFolder, const std::string& page)
-{
-    return programFolder + "Help.chm::/" + page;
 }
 
 void TForm7::buildControls()
@@ -85,9 +82,7 @@ void TForm7::FormActivate()
 
 void TForm7::BitBtn1Click()
 {
-    // Whether the viewer starts is not reported.
-    platform::Environment& environment = host().environment;
-    environment.startDetached(kViewer, {helpArgument(environment.programFolder(), kPage)});
+    platform::openHelpPage(host().environment, kPage);
 }
 
 } // namespace vy

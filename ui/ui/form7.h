@@ -18,11 +18,8 @@ public:
     // main window).
     TForm7(platform::Host host, DataFolder data, QWidget* colourFrom = nullptr, QWidget* parent = nullptr);
 
-    // The help viewer, started from the program folder, and the page it is given.
-    static constexpr const char* kViewer = "helpviewer";
+    // The page of the help that "Ещё" opens in the help viewer.
     static constexpr const char* kPage = "Мат выражение.htm";
-    // "<program folder>Help.chm::/<page>"
-    static std::string helpArgument(const std::string& programFolder, const std::string& page);
 
     void BitBtn1Click(); // "Ещё"
 
