@@ -203,17 +203,31 @@ void drawInCell(QPainter& p, const QString& markup, const QFont& font, const QRe
     box.draw(p, QPointF(cell.center().x() - box.width / 2, baseline));
 }
 
-QImage paper(int width, int height)
+// A picture of the given size on paper, drawn by draw, framed where wanted.
+template <class Draw>
+QImage sheet(int width, int height, bool framed, Draw&& draw)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(kPaper);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    if (framed) {
+        p.setPen(QPen(kRule, 2));
+        p.drawRect(QRectF(1, 1, width - 2, height - 2));
+    }
+    draw(p);
     return image;
 }
 
-void frame(QPainter& p, const QImage& image)
+// A heading and the note below it, centred on x.
+void heading(QPainter& p, const QString& title, const QFont& titleFont, const QString& note, const QFont& noteFont,
+             qreal x, qreal titleY, qreal noteY)
 {
-    p.setPen(QPen(kRule, 2));
-    p.drawRect(QRectF(1, 1, image.width() - 2, image.height() - 2));
+    p.setPen(kHeading);
+    drawFormula(p, title, titleFont, x, titleY, true);
+    p.setPen(kInk);
+    drawFormula(p, note, noteFont, x, noteY, true);
 }
 
 // Numbered lines of formulas below a heading.
@@ -230,28 +244,22 @@ void numberedLines(QPainter& p, const QStringList& lines, const QFont& font, qre
 
 QImage identities()
 {
-    QImage image = paper(384, 260);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    frame(p, image);
-    p.setPen(kHeading);
-    drawFormula(p, QStringLiteral("Формулы сокращенного умножения"), fontOf(17, true), 192, 26, true);
-    p.setPen(kInk);
-    drawFormula(p, QStringLiteral("(Для любых чисел a,b и с справедливы равенства)"), fontOf(12, false, true), 192, 46,
-                true);
-    const QStringList lines = {
-        QStringLiteral("(a+b)^{2} = a^{2}+2ab+b^{2}"),
-        QStringLiteral("(a−b)^{2} = a^{2}−2ab+b^{2}"),
-        QStringLiteral("(a+b)(a−b) = a^{2}−b^{2}"),
-        QStringLiteral("a^{3}+b^{3} = (a+b)(a^{2}−ab+b^{2})"),
-        QStringLiteral("a^{3}−b^{3} = (a−b)(a^{2}+ab+b^{2})"),
-        QStringLiteral("(a+b)^{3} = a^{3}+3a^{2}b+3ab^{2}+b^{3}"),
-        QStringLiteral("(a−b)^{3} = a^{3}−3a^{2}b+3ab^{2}−b^{3}"),
-        QStringLiteral("(a+b+c)^{2} = a^{2}+b^{2}+c^{2}+2ab+2bc+2ac"),
-    };
-    numberedLines(p, lines, fontOf(16), 75, 24.5, 14);
-    return image;
+    return sheet(384, 260, true, [](QPainter& p) {
+        heading(p, QStringLiteral("Формулы сокращенного умножения"), fontOf(17, true),
+                QStringLiteral("(Для любых чисел a,b и с справедливы равенства)"), fontOf(12, false, true), 192, 26,
+                46);
+        const QStringList lines = {
+            QStringLiteral("(a+b)^{2} = a^{2}+2ab+b^{2}"),
+            QStringLiteral("(a−b)^{2} = a^{2}−2ab+b^{2}"),
+            QStringLiteral("(a+b)(a−b) = a^{2}−b^{2}"),
+            QStringLiteral("a^{3}+b^{3} = (a+b)(a^{2}−ab+b^{2})"),
+            QStringLiteral("a^{3}−b^{3} = (a−b)(a^{2}+ab+b^{2})"),
+            QStringLiteral("(a+b)^{3} = a^{3}+3a^{2}b+3ab^{2}+b^{3}"),
+            QStringLiteral("(a−b)^{3} = a^{3}−3a^{2}b+3ab^{2}−b^{3}"),
+            QStringLiteral("(a+b+c)^{2} = a^{2}+b^{2}+c^{2}+2ab+2bc+2ac"),
+        };
+        numberedLines(p, lines, fontOf(16), 75, 24.5, 14);
+    });
 }
 
 // A grid of cells: column edges and row edges in pixels.
@@ -273,160 +281,139 @@ std::vector<qreal> edges(qreal first, const std::vector<qreal>& sizes)
     return result;
 }
 
-void drawCells(QPainter& p, const Grid& grid, const std::vector<QRectF>& cells, const QColor& headFill,
-               const std::vector<QRectF>& heads)
+// Draws a table whose first column heads the rows and whose first two rows
+// head the columns: the corner cell spans both rows, the title of the columns
+// spans the first row over every other column. Heads are shaded.
+void headedTable(QPainter& p, const Grid& grid, const QString& corner, const QString& title, const QFont& font)
 {
-    for (const QRectF& head : heads)
-        p.fillRect(head, headFill);
+    const int columns = static_cast<int>(grid.columns.size()) - 1;
+    const int rows = static_cast<int>(grid.rows.size()) - 1;
+    std::vector<QRectF> cells{grid.cell(0, 0, 1, 2), grid.cell(1, 0, columns - 1, 1)};
+    for (int row = 1; row < rows; ++row)
+        for (int column = row == 1 ? 1 : 0; column < columns; ++column)
+            cells.push_back(grid.cell(column, row));
+    const QColor shade(246, 232, 196);
+    p.fillRect(grid.cell(0, 0, columns, 2), shade);
+    p.fillRect(grid.cell(0, 2, 1, rows - 2), shade);
     p.setPen(QPen(kRule, 1.2));
     for (const QRectF& cell : cells)
         p.drawRect(cell);
     p.setPen(QPen(kRule, 2));
-    p.drawRect(
-        QRectF(QPointF(grid.columns.front(), grid.rows.front()), QPointF(grid.columns.back(), grid.rows.back())));
+    p.drawRect(grid.cell(0, 0, columns, rows));
+    p.setPen(kHeading);
+    drawInCell(p, corner, font, grid.cell(0, 0, 1, 2));
+    drawInCell(p, title, font, grid.cell(1, 0, columns - 1, 1));
 }
 
 QImage trigonometry()
 {
-    QImage image = paper(628, 314);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    const Grid grid{edges(4, {96, 75, 75, 75, 75, 75, 75, 74}), edges(2, {28, 70, 53, 53, 53, 53})};
-    std::vector<QRectF> cells{grid.cell(0, 0, 1, 2), grid.cell(1, 0, 7, 1)};
-    for (int row = 1; row < 6; ++row)
-        for (int column = row == 1 ? 1 : 0; column < 8; ++column)
-            cells.push_back(grid.cell(column, row));
-    std::vector<QRectF> heads{grid.cell(0, 0, 1, 2), grid.cell(1, 0, 7, 2)};
-    for (int row = 2; row < 6; ++row)
-        heads.push_back(grid.cell(0, row));
-    drawCells(p, grid, cells, QColor(246, 232, 196), heads);
+    return sheet(628, 314, false, [](QPainter& p) {
+        const Grid grid{edges(4, {96, 75, 75, 75, 75, 75, 75, 74}), edges(2, {28, 70, 53, 53, 53, 53})};
+        const QFont head = fontOf(16, true);
+        const QFont value = fontOf(17);
+        headedTable(p, grid, QStringLiteral("функция"), QStringLiteral("Аргумент"), head);
 
-    const QFont head = fontOf(16, true);
-    const QFont value = fontOf(17);
-    p.setPen(kHeading);
-    drawInCell(p, QStringLiteral("функция"), head, grid.cell(0, 0, 1, 2));
-    drawInCell(p, QStringLiteral("Аргумент"), head, grid.cell(1, 0, 7, 1));
-
-    const QStringList arguments = {
-        QStringLiteral("0"),
-        QStringLiteral("\\frac{π}{6}"),
-        QStringLiteral("\\frac{π}{4}"),
-        QStringLiteral("\\frac{π}{3}"),
-        QStringLiteral("\\frac{π}{2}"),
-        QStringLiteral("π"),
-        QStringLiteral("\\frac{3π}{2}"),
-    };
-    const QStringList degrees = {
-        QString(),
-        QStringLiteral("(30°)"),
-        QStringLiteral("(45°)"),
-        QStringLiteral("(60°)"),
-        QStringLiteral("(90°)"),
-        QStringLiteral("(180°)"),
-        QStringLiteral("(270°)"),
-    };
-    p.setPen(kInk);
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QRectF cell = grid.cell(i + 1, 1);
-        if (degrees[i].isEmpty()) {
-            drawInCell(p, arguments[i], value, cell);
-            continue;
-        }
-        drawInCell(p, arguments[i], value, cell.adjusted(0, 0, 0, -cell.height() * 0.36));
-        drawInCell(p, degrees[i], fontOf(13), cell.adjusted(0, cell.height() * 0.62, 0, 0));
-    }
-
-    // The last row holds the cotangent; the table was printed with tg α on it.
-    const QStringList functions = {QStringLiteral("sin α"), QStringLiteral("cos α"), QStringLiteral("tg α"),
-                                   QStringLiteral("tg α")};
-    const QString root2 = QStringLiteral("\\frac{\\sqrt{2}}{2}");
-    const QString root3 = QStringLiteral("\\frac{\\sqrt{3}}{2}");
-    const QString third = QStringLiteral("\\frac{\\sqrt{3}}{3}");
-    const QString half = QStringLiteral("\\frac{1}{2}");
-    const QString none = QStringLiteral("—");
-    const QStringList values[] = {
-        {QStringLiteral("0"), half, root2, root3, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("−1")},
-        {QStringLiteral("1"), root3, root2, half, QStringLiteral("0"), QStringLiteral("−1"), QStringLiteral("0")},
-        {QStringLiteral("0"), third, QStringLiteral("1"), QStringLiteral("\\sqrt{3}"), none, QStringLiteral("0"), none},
-        {none, QStringLiteral("\\sqrt{3}"), QStringLiteral("1"), third, QStringLiteral("0"), none, QStringLiteral("0")},
-    };
-    for (int row = 0; row < 4; ++row) {
-        p.setPen(kHeading);
-        drawInCell(p, functions[row], head, grid.cell(0, row + 2));
+        const QStringList arguments = {
+            QStringLiteral("0"),
+            QStringLiteral("\\frac{π}{6}"),
+            QStringLiteral("\\frac{π}{4}"),
+            QStringLiteral("\\frac{π}{3}"),
+            QStringLiteral("\\frac{π}{2}"),
+            QStringLiteral("π"),
+            QStringLiteral("\\frac{3π}{2}"),
+        };
+        const QStringList degrees = {
+            QString(),
+            QStringLiteral("(30°)"),
+            QStringLiteral("(45°)"),
+            QStringLiteral("(60°)"),
+            QStringLiteral("(90°)"),
+            QStringLiteral("(180°)"),
+            QStringLiteral("(270°)"),
+        };
         p.setPen(kInk);
-        for (int column = 0; column < 7; ++column)
-            drawInCell(p, values[row][column], value, grid.cell(column + 1, row + 2));
-    }
-    return image;
+        for (int i = 0; i < arguments.size(); ++i) {
+            const QRectF cell = grid.cell(i + 1, 1);
+            if (degrees[i].isEmpty()) {
+                drawInCell(p, arguments[i], value, cell);
+                continue;
+            }
+            drawInCell(p, arguments[i], value, cell.adjusted(0, 0, 0, -cell.height() * 0.36));
+            drawInCell(p, degrees[i], fontOf(13), cell.adjusted(0, cell.height() * 0.62, 0, 0));
+        }
+
+        // The last row holds the cotangent; the table was printed with tg α on it.
+        const QStringList functions = {QStringLiteral("sin α"), QStringLiteral("cos α"), QStringLiteral("tg α"),
+                                       QStringLiteral("tg α")};
+        const QString root2 = QStringLiteral("\\frac{\\sqrt{2}}{2}");
+        const QString root3 = QStringLiteral("\\frac{\\sqrt{3}}{2}");
+        const QString third = QStringLiteral("\\frac{\\sqrt{3}}{3}");
+        const QString half = QStringLiteral("\\frac{1}{2}");
+        const QString none = QStringLiteral("—");
+        const QStringList values[] = {
+            {QStringLiteral("0"), half, root2, root3, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("−1")},
+            {QStringLiteral("1"), root3, root2, half, QStringLiteral("0"), QStringLiteral("−1"), QStringLiteral("0")},
+            {QStringLiteral("0"), third, QStringLiteral("1"), QStringLiteral("\\sqrt{3}"), none, QStringLiteral("0"),
+             none},
+            {none, QStringLiteral("\\sqrt{3}"), QStringLiteral("1"), third, QStringLiteral("0"), none,
+             QStringLiteral("0")},
+        };
+        for (int row = 0; row < 4; ++row) {
+            p.setPen(kHeading);
+            drawInCell(p, functions[row], head, grid.cell(0, row + 2));
+            p.setPen(kInk);
+            for (int column = 0; column < 7; ++column)
+                drawInCell(p, values[row][column], value, grid.cell(column + 1, row + 2));
+        }
+    });
 }
 
 QImage signs()
 {
-    QImage image = paper(321, 194);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    const Grid grid{edges(3, {95, 55, 55, 55, 55}), edges(3, {30, 28, 32, 32, 32, 32})};
-    std::vector<QRectF> cells{grid.cell(0, 0, 1, 2), grid.cell(1, 0, 4, 1)};
-    for (int row = 1; row < 6; ++row)
-        for (int column = row == 1 ? 1 : 0; column < 5; ++column)
-            cells.push_back(grid.cell(column, row));
-    std::vector<QRectF> heads{grid.cell(0, 0, 1, 2), grid.cell(1, 0, 4, 2)};
-    for (int row = 2; row < 6; ++row)
-        heads.push_back(grid.cell(0, row));
-    drawCells(p, grid, cells, QColor(246, 232, 196), heads);
+    return sheet(321, 194, false, [](QPainter& p) {
+        const Grid grid{edges(3, {95, 55, 55, 55, 55}), edges(3, {30, 28, 32, 32, 32, 32})};
+        const QFont head = fontOf(15, true);
+        headedTable(p, grid, QStringLiteral("Функция"), QStringLiteral("Четверть"), head);
+        const QStringList quarters = {QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"),
+                                      QStringLiteral("IV")};
+        for (int i = 0; i < 4; ++i)
+            drawInCell(p, quarters[i], head, grid.cell(i + 1, 1));
 
-    const QFont head = fontOf(15, true);
-    p.setPen(kHeading);
-    drawInCell(p, QStringLiteral("Функция"), head, grid.cell(0, 0, 1, 2));
-    drawInCell(p, QStringLiteral("Четверть"), head, grid.cell(1, 0, 4, 1));
-    const QStringList quarters = {QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"),
-                                  QStringLiteral("IV")};
-    for (int i = 0; i < 4; ++i)
-        drawInCell(p, quarters[i], head, grid.cell(i + 1, 1));
-
-    const QStringList functions = {QStringLiteral("sin"), QStringLiteral("cos"), QStringLiteral("tg"),
-                                   QStringLiteral("ctg")};
-    const char* table[] = {"++--", "+--+", "+-+-", "+-+-"};
-    const QFont sign = fontOf(22, true);
-    for (int row = 0; row < 4; ++row) {
-        p.setPen(kHeading);
-        drawInCell(p, functions[row], head, grid.cell(0, row + 2));
-        for (int column = 0; column < 4; ++column) {
-            const bool plus = table[row][column] == '+';
-            p.setPen(plus ? QColor(0, 110, 40) : QColor(170, 20, 20));
-            drawInCell(p, plus ? QStringLiteral("+") : QStringLiteral("−"), sign, grid.cell(column + 1, row + 2));
+        const QStringList functions = {QStringLiteral("sin"), QStringLiteral("cos"), QStringLiteral("tg"),
+                                       QStringLiteral("ctg")};
+        const char* table[] = {"++--", "+--+", "+-+-", "+-+-"};
+        const QFont sign = fontOf(22, true);
+        for (int row = 0; row < 4; ++row) {
+            p.setPen(kHeading);
+            drawInCell(p, functions[row], head, grid.cell(0, row + 2));
+            for (int column = 0; column < 4; ++column) {
+                const bool plus = table[row][column] == '+';
+                p.setPen(plus ? QColor(0, 110, 40) : QColor(170, 20, 20));
+                drawInCell(p, plus ? QStringLiteral("+") : QStringLiteral("−"), sign, grid.cell(column + 1, row + 2));
+            }
         }
-    }
-    return image;
+    });
 }
 
 QImage logarithms()
 {
-    QImage image = paper(328, 430);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    frame(p, image);
-    p.setPen(kHeading);
-    drawFormula(p, QStringLiteral("Логарифм."), fontOf(18, true), 164, 27, true);
-    p.setPen(kInk);
-    drawFormula(p, QStringLiteral("a > 0,  a ≠ 1,  b > 0,  b ≠ 1"), fontOf(14, false, true), 164, 50, true);
-    const QStringList rules = {
-        QStringLiteral("a^{log_{a}x} = x"),
-        QStringLiteral("log_{a}a = 1,   log_{a}1 = 0"),
-        QStringLiteral("log_{a}(xy) = log_{a}x + log_{a}y,  x, y > 0"),
-        QStringLiteral("log_{a} \\frac{x}{y} = log_{a}x − log_{a}y,  x, y > 0"),
-        QStringLiteral("log_{a}(x^{p}) = p·log_{a}x,  x > 0"),
-        QStringLiteral("log_{a}x = \\frac{log_{b}x}{log_{b}a}"),
-        QStringLiteral("log_{a}b · log_{b}a = 1"),
-        QStringLiteral("log_{a}b = log_{a^{p}}(b^{p}),  p ≠ 0"),
-        QStringLiteral("a^{log_{b}c} = c^{log_{b}a}"),
-        QStringLiteral("a^{\\sqrt{log_{a}b}} = b^{\\sqrt{log_{b}a}}"),
-    };
-    numberedLines(p, rules, fontOf(16), 84, 36, 10);
-    return image;
+    return sheet(328, 430, true, [](QPainter& p) {
+        heading(p, QStringLiteral("Логарифм."), fontOf(18, true), QStringLiteral("a > 0,  a ≠ 1,  b > 0,  b ≠ 1"),
+                fontOf(14, false, true), 164, 27, 50);
+        const QStringList rules = {
+            QStringLiteral("a^{log_{a}x} = x"),
+            QStringLiteral("log_{a}a = 1,   log_{a}1 = 0"),
+            QStringLiteral("log_{a}(xy) = log_{a}x + log_{a}y,  x, y > 0"),
+            QStringLiteral("log_{a} \\frac{x}{y} = log_{a}x − log_{a}y,  x, y > 0"),
+            QStringLiteral("log_{a}(x^{p}) = p·log_{a}x,  x > 0"),
+            QStringLiteral("log_{a}x = \\frac{log_{b}x}{log_{b}a}"),
+            QStringLiteral("log_{a}b · log_{b}a = 1"),
+            QStringLiteral("log_{a}b = log_{a^{p}}(b^{p}),  p ≠ 0"),
+            QStringLiteral("a^{log_{b}c} = c^{log_{b}a}"),
+            QStringLiteral("a^{\\sqrt{log_{a}b}} = b^{\\sqrt{log_{b}a}}"),
+        };
+        numberedLines(p, rules, fontOf(16), 84, 36, 10);
+    });
 }
 
 // The word white on black, as large as the picture allows, one bit per pixel.
