@@ -1,12 +1,13 @@
 #pragma once
 // Where Enter and the arrow keys lead in the main window's fields.
+#include "core/keyfilters.h"
+
 #include <span>
 #include <string_view>
 
 namespace vy::keys {
 
 enum class EnterAction { None, FocusField, Compute };
-enum class Arrow { Down, Up, Right, Left };
 
 // One field's keys. The Enter character itself is still passed on to the field;
 // the arrows only move the focus. An empty name means the key leads nowhere.

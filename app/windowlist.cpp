@@ -9,6 +9,9 @@
 #include "calc/ui/form24.h"
 #include "calc/ui/form8.h"
 #include "formula/ui/form6.h"
+#include "linalg/ui/form21.h"
+#include "linalg/ui/form26.h"
+#include "linalg/ui/form4.h"
 #include "plot/ui/form5.h"
 #include "plot/ui/form25.h"
 #include "solvers/ui/form22.h"
@@ -43,7 +46,7 @@ const std::vector<WindowSlot>& windowSlots() {
     static const std::vector<WindowSlot> table = {
         {"TForm2", "about the program and the computer", Tool::About, {}, {}},
         {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
-        {"TForm4", "linear systems of three and four equations", Tool::Systems34, {}, {}},
+        {"TForm4", "linear systems of three and four equations", Tool::Systems34, make<TForm4>, {}},
         {"TForm5", "simple plotter on a square area", Tool::SimplePlot, make<TForm5>, {}},
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression,
          [](WindowContext& c) {
@@ -68,7 +71,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, makeCentred<TForm16>, {}},
         {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, {}, {}},
         {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, makeCentred<TForm18>, {}},
-        {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, {}, {}},
+        {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, make<TForm21>, {}},
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
         {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
@@ -78,7 +81,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm25", "chart plotter with up to five curves", Tool::ChartPlot,
          [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm25>(c.host, c.data, &c.main); },
          {}},
-        {"TForm26", "linear systems of n equations", Tool::SystemsN, {}, {}},
+        {"TForm26", "linear systems of n equations", Tool::SystemsN, make<TForm26>, {}},
     };
     return table;
 }

@@ -43,4 +43,7 @@ KeyVerdict wholeNumberFilter(char32_t c);
 // Backspace, digits and the Latin letters A..F in either case pass.
 KeyVerdict hexadecimalFilter(char32_t c);
 
+// The arrow keys, for the windows whose fields they move between.
+enum class Arrow { Down, Up, Right, Left };
+
 } // namespace vy::keys

@@ -56,6 +56,13 @@ public:
     virtual std::string loginName() const = 0;
     // Start an outside program detached; false when it cannot be started.
     virtual bool startDetached(const std::string& program, const std::vector<std::string>& args) = 0;
+
+    enum class RunResult { Ended, NotStarted, TimedOut };
+    // Runs an outside program in folder (its working folder) and waits until it
+    // ends, at most timeoutMs; one still running then is stopped. The program
+    // is looked for as by startDetached.
+    virtual RunResult runAndWait(const std::string& program, const std::vector<std::string>& args,
+                                 const std::string& folder, int timeoutMs) = 0;
 };
 
 // Everything a window needs from the host, handed to it at construction.

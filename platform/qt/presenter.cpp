@@ -112,18 +112,52 @@ std::string QtEnvironment::loginName() const {
     return {};
 }
 
-bool QtEnvironment::startDetached(const std::string& program, const std::vector<std::string>& args) {
-    // The program's own folder is searched first, then the usual search path.
-    QString path = QString::fromStdString(program);
-    const QFileInfo beside(QString::fromStdString(programFolder()) + path);
-    if (QFileInfo(path).isRelative() && beside.isFile() && beside.isExecutable())
-        path = beside.filePath();
-    else if (QFileInfo(path).isRelative())
-        path = QStandardPaths::findExecutable(path);
-    if (path.isEmpty()) return false;
+namespace {
+QStringList argumentList(const std::vector<std::string>& args) {
     QStringList arguments;
     for (const auto& a : args) arguments << QString::fromStdString(a);
-    return QProcess::startDetached(path, arguments, QCoreApplication::applicationDirPath());
+    return arguments;
+}
+} // namespace
+
+QString findProgram(const std::string& program, const std::string& programFolder) {
+    // The program's own folder is searched first, then the usual search path.
+    QString path = QString::fromStdString(program);
+    const QFileInfo beside(QString::fromStdString(programFolder) + path);
+    if (QFileInfo(path).isRelative() && beside.isFile() && beside.isExecutable())
+        return beside.filePath();
+    if (QFileInfo(path).isRelative())
+        return QStandardPaths::findExecutable(path);
+    return path;
+}
+
+bool QtEnvironment::startDetached(const std::string& program, const std::vector<std::string>& args) {
+    const QString path = findProgram(program, programFolder());
+    if (path.isEmpty()) return false;
+    return QProcess::startDetached(path, argumentList(args), QCoreApplication::applicationDirPath());
+}
+
+Environment::RunResult QtEnvironment::runAndWait(const std::string& program, const std::vector<std::string>& args,
+                                                 const std::string& folder, int timeoutMs) {
+    const QString path = findProgram(program, programFolder());
+    if (path.isEmpty()) return RunResult::NotStarted;
+    return runProgramAndWait(path, args, folder, timeoutMs);
+}
+
+Environment::RunResult runProgramAndWait(const QString& path, const std::vector<std::string>& args,
+                                         const std::string& folder, int timeoutMs) {
+    QProcess process;
+    process.setProgram(path);
+    process.setArguments(argumentList(args));
+    process.setWorkingDirectory(QString::fromStdString(folder));
+    // Nothing reads its output: it goes where the program's own output goes.
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start();
+    if (!process.waitForStarted(timeoutMs)) return Environment::RunResult::NotStarted;
+    if (process.waitForFinished(timeoutMs)) return Environment::RunResult::Ended;
+    process.kill();
+    process.waitForFinished(1000);
+    return Environment::RunResult::TimedOut;
 }
 
 } // namespace vy::platform

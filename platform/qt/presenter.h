@@ -45,7 +45,18 @@ public:
     std::string programFolder() const override;
     std::string loginName() const override;
     bool startDetached(const std::string& program, const std::vector<std::string>& args) override;
+    RunResult runAndWait(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
+                         int timeoutMs) override;
 };
+
+// The program file for a name: in the program's own folder first, then on the
+// search path; empty when there is none.
+QString findProgram(const std::string& program, const std::string& programFolder);
+
+// Runs a program file in folder and waits for it, at most timeoutMs (the real
+// environment's runAndWait; tests use it to run real programs).
+Environment::RunResult runProgramAndWait(const QString& path, const std::vector<std::string>& args,
+                                         const std::string& folder, int timeoutMs);
 
 // The real host, owning one of each.
 class QtHost {

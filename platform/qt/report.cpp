@@ -14,6 +14,16 @@ ScreenPoint balloonStem(const QWidget& field)
 
 void present(const Host& host, const Report& report, QWidget* owner, const QWidget* field)
 {
+    ScreenPoint stem{};
+    if (field != nullptr)
+        stem = balloonStem(*field);
+    else if (owner != nullptr)
+        stem = {owner->frameGeometry().x(), owner->frameGeometry().y()};
+    presentAt(host, report, owner, stem);
+}
+
+void presentAt(const Host& host, const Report& report, QWidget* owner, ScreenPoint stem)
+{
     if (report.stopSoundFirst)
         host.sounds.criticalStop();
     switch (report.presentation) {
@@ -26,15 +36,9 @@ void present(const Host& host, const Report& report, QWidget* owner, const QWidg
     case Presentation::MessageBox:
         host.presenter.messageBox(report.text, report.caption, report.icon);
         break;
-    case Presentation::Balloon: {
-        ScreenPoint stem{};
-        if (field != nullptr)
-            stem = balloonStem(*field);
-        else if (owner != nullptr)
-            stem = {owner->frameGeometry().x(), owner->frameGeometry().y()};
+    case Presentation::Balloon:
         host.presenter.balloon(report.text, stem, owner);
         break;
-    }
     case Presentation::GeneralError:
         host.presenter.generalError(generalErrorText(report.text));
         break;

@@ -17,5 +17,8 @@ ScreenPoint balloonStem(const QWidget& field);
 // box, or the balloon at field (at the owner's top-left corner when there is
 // no field). owner is the window that raises it and owns a balloon.
 void present(const Host& host, const Report& report, QWidget* owner, const QWidget* field = nullptr);
+// The same with the balloon's stem at a given point, for what is not a field of
+// its own (a cell of a grid).
+void presentAt(const Host& host, const Report& report, QWidget* owner, ScreenPoint stem);
 
 } // namespace vy::platform

@@ -4,6 +4,7 @@
 // test can check the order ("stop sound, then the message").
 #include "platform/host.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ public:
 struct Launch {
     std::string program;
     std::vector<std::string> args;
+    std::string folder; // runAndWait only
+    int timeoutMs = 0;  // runAndWait only
 };
 
 class TestEnvironment final : public platform::Environment {
@@ -66,14 +69,21 @@ public:
     std::string programFolder() const override { return folder; }
     std::string loginName() const override { return login; }
     bool startDetached(const std::string& program, const std::vector<std::string>& args) override {
-        launches.push_back({program, args});
+        launches.push_back({program, args, {}, 0});
         return launchSucceeds;
+    }
+    // Noted like a launch; what happens is up to run (nothing runs without one).
+    RunResult runAndWait(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& workingFolder, int timeoutMs) override {
+        launches.push_back({program, args, workingFolder, timeoutMs});
+        return run ? run(launches.back()) : RunResult::NotStarted;
     }
 
     std::string folder; // ends in '/'
     std::string login = "tester";
     bool launchSucceeds = true;
     std::vector<Launch> launches;
+    std::function<RunResult(const Launch&)> run;
 };
 
 // One of each, wired to a shared journal.
