@@ -1,13 +1,16 @@
 #include "app/windowlist.h"
 #include "calc/ui/form10.h"
+#include "calc/ui/form11.h"
 #include "calc/ui/form12.h"
 #include "calc/ui/form13.h"
 #include "calc/ui/form14.h"
 #include "calc/ui/form15.h"
 #include "calc/ui/form16.h"
+#include "calc/ui/form17.h"
 #include "calc/ui/form18.h"
 #include "calc/ui/form24.h"
 #include "calc/ui/form8.h"
+#include "calc/ui/form9.h"
 #include "formula/ui/form6.h"
 #include "linalg/ui/form21.h"
 #include "linalg/ui/form26.h"
@@ -56,9 +59,9 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm7", "help on typing expressions (opened by TForm6)", std::nullopt,
          [](WindowContext& c) { return std::make_unique<TForm7>(c.host, c.data, &c.main); }, {}},
         {"TForm8", "number properties: prime, GCD, factors", Tool::Numbers, make<TForm8>, {}},
-        {"TForm9", "percentages", Tool::Percentages, {}, {}},
+        {"TForm9", "percentages", Tool::Percentages, make<TForm9>, {}},
         {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
-        {"TForm11", "powers and roots, with their protocol", Tool::Power, {}, {}},
+        {"TForm11", "powers and roots, with their protocol", Tool::Power, make<TForm11>, {}},
         {"TForm12", "reference tables with the fire animation", Tool::Tables,
          [](WindowContext& c) {
              return centred(std::make_unique<TForm12>(c.host, c.data, [&c](const char* name) { return c.window(name); }),
@@ -69,7 +72,7 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm14", "table picture: trigonometric values (opened by TForm12)", std::nullopt, makeCentred<TForm14>, {}},
         {"TForm15", "table picture: signs (opened by TForm12)", std::nullopt, makeCentred<TForm15>, {}},
         {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, makeCentred<TForm16>, {}},
-        {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, {}, {}},
+        {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, make<TForm17>, {}},
         {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, makeCentred<TForm18>, {}},
         {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, make<TForm21>, {}},
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},

@@ -131,6 +131,16 @@ const detail::IniLine* findEntry(const Lines& lines, std::string_view section, s
     return at ? &lines[*at] : nullptr;
 }
 
+// The entry's text as a read gives it, or nothing when the entry is missing.
+std::optional<std::string> entryValue(const Lines& lines, std::string_view section, std::string_view key) {
+    const auto* line = findEntry(lines, section, key);
+    if (!line) return std::nullopt;
+    std::string_view value = trim(entryOf(line->text)->second);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    return cp1251::toUtf8(value.substr(0, IniFile::kMaxText));
+}
+
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -179,19 +189,14 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
                                 const std::string& fallback) const {
-    const auto* line = findEntry(lines_, section, key);
-    if (!line) return fallback;
-    std::string_view value = trim(entryOf(line->text)->second);
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        value = value.substr(1, value.size() - 2);
-    return cp1251::toUtf8(value.substr(0, kMaxText));
+    return entryValue(lines_, section, key).value_or(fallback);
 }
 
 std::int32_t IniFile::readInteger(std::string_view section, std::string_view key,
                                   std::int32_t fallback) const {
-    if (!findEntry(lines_, section, key)) return fallback;
+    const auto text = entryValue(lines_, section, key);
     std::int32_t value = 0;
-    return parseIniInteger(readString(section, key, {}), value) ? value : fallback;
+    return text && parseIniInteger(*text, value) ? value : fallback;
 }
 
 bool IniFile::readBool(std::string_view section, std::string_view key, bool fallback) const {

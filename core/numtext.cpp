@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace vy {
@@ -127,13 +128,17 @@ long double StrToFloatExt(std::string_view text)
         plain += std::to_string(d.scale);
         const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
         if (ec == std::errc::result_out_of_range) {
-            // Beyond the extended range itself: huge is out of range, tiny fades to zero.
+            // Beyond the extended range itself: huge is out of range. Tiny is
+            // reported so too, also where the correctly rounded result is a
+            // subnormal extended value rather than zero; the C library's
+            // conversion gives that value (the text has no decimal point, so
+            // the locale plays no part) and zero below it.
             if (d.scale + static_cast<long>(d.digits.size()) > 0)
                 notAFloat(text, ConversionError::Kind::OutOfRange);
-            return d.negative ? -0.0L : 0.0L;
-        }
-        if (ec != std::errc() || end != plain.data() + plain.size())
+            value = std::strtold(plain.c_str(), nullptr);
+        } else if (ec != std::errc() || end != plain.data() + plain.size()) {
             notAFloat(text, ConversionError::Kind::NotANumber);
+        }
     }
     if (d.negative)
         value = -value;

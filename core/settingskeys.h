@@ -2,6 +2,8 @@
 // The catalogue of the settings file: every section and key the windows read
 // and write, and the defaults that do not depend on a window's designed state.
 // All names are UTF-8; IniFile matches them without regard to letter case.
+// A key added here belongs in the settings fuzz target's catalogue() too
+// (tests/core/fuzz_inifile.cpp), which checks the reads of each key.
 #include <array>
 #include <cstdint>
 #include <string>

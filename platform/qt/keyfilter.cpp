@@ -55,4 +55,14 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+KeyDownWatch::KeyDownWatch(QWidget* control, Handler handler) : QObject(control), handler_(std::move(handler))
+{
+    control->installEventFilter(this);
+}
+
+bool KeyDownWatch::eventFilter(QObject*, QEvent* event)
+{
+    return event->type() == QEvent::KeyPress && handler_(static_cast<QKeyEvent*>(event)->key());
+}
+
 } // namespace vy::platform

@@ -1,7 +1,8 @@
 #pragma once
 // A key filter of core/keyfilters.h on a field: each typed character goes
 // through the filter before the field sees it, is replaced or swallowed (with
-// the exclamation sound when the filter says so). Enter, Escape and Backspace
+// the exclamation sound when the filter says so). KeyDownWatch is the other
+// half: a handler for the keys themselves. Enter, Escape and Backspace
 // are typed characters like any other; keys without text (arrows, Delete) and
 // the editing shortcuts (copy, paste, undo) are left to the field.
 #include "core/keyfilters.h"
@@ -34,5 +35,23 @@ inline KeyFilter* filterKeys(QWidget* field, KeyFilter::Filter filter, Sounds& s
 {
     return new KeyFilter(field, std::move(filter), sounds);
 }
+
+// A key-down handler on a control: it sees every key pressed there, arrows
+// included, before the control does. The control still gets the key (so an
+// arrow that moves the focus also does what it would have done) unless the
+// handler returns true.
+class KeyDownWatch : public QObject {
+public:
+    using Handler = std::function<bool(int key)>; // the Qt::Key; true: consumed
+
+    // The watch becomes the control's child.
+    KeyDownWatch(QWidget* control, Handler handler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Handler handler_;
+};
 
 } // namespace vy::platform

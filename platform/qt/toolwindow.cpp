@@ -31,6 +31,8 @@ ToolWindow::ToolWindow(platform::Host host, DataFolder data, const Design& desig
         resize(design.client);
     else
         setFixedSize(design.client);
+    if (design.position)
+        move(*design.position);
     activation_ = new platform::ActivationRule(this);
     connect(activation_, &platform::ActivationRule::activated, this, [this] { guarded([this] { FormActivate(); }); });
     guarded([this] { readPlace(); });

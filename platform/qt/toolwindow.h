@@ -14,12 +14,15 @@
 #include "core/settingskeys.h"
 #include "platform/host.h"
 #include "platform/qt/guard.h"
+#include "platform/qt/keyfilter.h"
 
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -63,6 +66,9 @@ public:
         bool resizable = false;                   // the user may resize it (and its size is kept)
         // Default: a fixed-size dialog window with system menu, minimise and close.
         Qt::WindowFlags flags = {};
+        // The designed place of the outer frame, where the window opens while
+        // the settings file holds none; none: wherever the desktop puts it.
+        std::optional<QPoint> position = std::nullopt;
     };
 
     ToolWindow(platform::Host host, DataFolder data, const Design& design, QWidget* parent = nullptr);
@@ -98,6 +104,12 @@ protected:
     template <class Sender, class Signal, class Handler>
     QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, Handler handler);
 
+    // A key-down handler on control, run in the error guard: handler(int key),
+    // key a Qt::Key, returns nothing (the control still gets the key) or
+    // whether it consumed the key.
+    template <class Handler>
+    void onKeyDown(QWidget* control, Handler handler);
+
     // Shows a failure the handler caught itself (platform/qt/report.h); a
     // balloon points at field.
     void report(const Report& report, const QWidget* field = nullptr);
@@ -125,6 +137,21 @@ private:
     platform::ActivationRule* activation_ = nullptr;
     QPointer<QWidget> centredOn_;
 };
+
+template <class Handler>
+void ToolWindow::onKeyDown(QWidget* control, Handler handler)
+{
+    new platform::KeyDownWatch(control, [this, handler](int key) {
+        bool consumed = false;
+        guarded([&] {
+            if constexpr (std::is_same_v<std::invoke_result_t<const Handler&, int>, bool>)
+                consumed = std::invoke(handler, key);
+            else
+                std::invoke(handler, key);
+        });
+        return consumed;
+    });
+}
 
 template <class Sender, class Signal, class Handler>
 QMetaObject::Connection ToolWindow::connectGuarded(Sender* sender, Signal signal, Handler handler)

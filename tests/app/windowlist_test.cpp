@@ -64,9 +64,10 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
     WindowList windows(host_.host(), DataFolder{folder()});
     // Buttons, and the items of the systems popup.
     const std::pair<const char*, const char*> rows[] = {
-        {"BitBtn4", "TForm6"},   {"BitBtn5", "TForm8"},   {"BitBtn7", "TForm10"}, {"BitBtn9", "TForm12"},
-        {"BitBtn11", "TForm21"}, {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"},
-        {"N341", "TForm4"},      {"n5", "TForm26"}};
+        {"BitBtn4", "TForm6"},   {"BitBtn5", "TForm8"},   {"BitBtn6", "TForm9"},   {"BitBtn7", "TForm10"},
+        {"BitBtn8", "TForm11"},  {"BitBtn9", "TForm12"},  {"BitBtn10", "TForm17"}, {"BitBtn11", "TForm21"},
+        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}, {"N341", "TForm4"},
+        {"n5", "TForm26"}};
     for (const auto& [openerName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;

@@ -1,4 +1,5 @@
 #include "core/numtext.h"
+#include "roundeddigits.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,18 @@ TEST(StrToFloatExt, KeepsExtendedPrecision) {
     EXPECT_THROW(vy::StrToFloatExt("1E400"), ConversionError);
     EXPECT_EQ(vy::StrToFloatExt("1E-400"), 1e-400L);
     EXPECT_TRUE(std::signbit(vy::StrToFloatExt("-0")));
+}
+
+TEST(StrToFloatExt, ReadsSubnormalExtendedValuesInsteadOfZero) {
+    // Below the normal extended range the library conversion reports the
+    // range error even where a subnormal value is the correct result.
+    EXPECT_EQ(vy::StrToFloatExt("1E-4940"), 1e-4940L);
+    EXPECT_EQ(vy::StrToFloatExt("-3,6E-4951"), -0x1p-16445L); // the smallest one
+    const long double subnormal = 0x1.5p-16440L;
+    EXPECT_EQ(vy::StrToFloatExt(vy::FloatToStr(subnormal)), subnormal);
+    // Below half the smallest one the value is zero, with its sign.
+    EXPECT_EQ(vy::StrToFloatExt("1E-4952"), 0.0L);
+    EXPECT_TRUE(std::signbit(vy::StrToFloatExt("-1E-4952")));
 }
 
 TEST(StrToFloatExt, AgreesWithTheLibraryConversionOnManyTexts) {
@@ -206,24 +219,7 @@ std::string referenceDigits(double v, int& exponent10)
     std::string exact(1100, '\0');
     const auto r = std::to_chars(exact.data(), exact.data() + exact.size(), std::fabs(v), std::chars_format::scientific, 800);
     exact.resize(static_cast<std::size_t>(r.ptr - exact.data()));
-    const std::size_t e = exact.find('e');
-    exponent10 = std::stoi(exact.substr(e + 1));
-    std::string digits = exact.substr(0, 1) + exact.substr(2, e - 2);
-    const bool up = digits[15] >= '5';
-    digits.resize(15);
-    if (up) {
-        int i = 14;
-        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
-            digits[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0) {
-            digits.insert(0, "1");
-            digits.pop_back();
-            ++exponent10;
-        } else {
-            ++digits[static_cast<std::size_t>(i)];
-        }
-    }
-    return digits;
+    return vy::test::roundedDigits(exact, exponent10);
 }
 
 TEST(FloatToStr, AgreesWithExactRoundingIncludingHalves) {
@@ -240,9 +236,7 @@ TEST(FloatToStr, AgreesWithExactRoundingIncludingHalves) {
         if (v == 0)
             continue;
         int exponent10 = 0;
-        std::string digits = referenceDigits(v, exponent10);
-        while (digits.size() > 1 && digits.back() == '0')
-            digits.pop_back();
+        const std::string digits = referenceDigits(v, exponent10);
         const std::string text = vy::FloatToStr(v);
         std::string body = text[0] == '-' ? text.substr(1) : text;
         int textExponent = 0;

@@ -1,6 +1,6 @@
 #include "tools/logreader/logview.h"
 
-#include "core/cp1251.h"
+#include "tools/logreader/logtext.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,9 +42,7 @@ void LogView::reload() {
     QScrollBar* bar = verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
     const int position = bar->value();
-    QString text = QString::fromStdString(cp1251::toUtf8(std::string_view(bytes.constData(), bytes.size())));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(text);
+    setPlainText(QString::fromStdString(decodeProtocol(std::string_view(bytes.constData(), bytes.size()))));
     // Follow the end while the reader is there; otherwise keep the place.
     bar->setValue(atEnd ? bar->maximum() : position);
 }
