@@ -19,6 +19,8 @@
 #include "plot/ui/form25.h"
 #include "solvers/ui/form22.h"
 #include "solvers/ui/form23.h"
+#include "ui/ui/form2.h"
+#include "ui/ui/form3.h"
 #include "ui/ui/form7.h"
 
 #include <cstring>
@@ -47,8 +49,17 @@ std::unique_ptr<QWidget> makeCentred(WindowContext& c) {
 
 const std::vector<WindowSlot>& windowSlots() {
     static const std::vector<WindowSlot> table = {
-        {"TForm2", "about the program and the computer", Tool::About, {}, {}},
-        {"TForm3", "calendar with today's date in words", Tool::Calendar, {}, {}},
+        {"TForm2", "about the program and the computer", Tool::About,
+         [](WindowContext& c) { return std::make_unique<TForm2>(c.host, c.data); },
+         // The picture takes the user's colour first.
+         [](QWidget& w, WindowContext& c) { static_cast<TForm2&>(w).Formcolor(c.main); }},
+        {"TForm3", "calendar with today's date in words", Tool::Calendar, make<TForm3>,
+         // Coloured and filled in before it shows (its activation runs again then).
+         [](QWidget& w, WindowContext& c) {
+             auto& calendar = static_cast<TForm3&>(w);
+             calendar.Formcolor(c.main);
+             calendar.FormActivate();
+         }},
         {"TForm4", "linear systems of three and four equations", Tool::Systems34, make<TForm4>, {}},
         {"TForm5", "simple plotter on a square area", Tool::SimplePlot, make<TForm5>, {}},
         {"TForm6", "expression: postfix form and value, keypad", Tool::Expression,

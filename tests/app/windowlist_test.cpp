@@ -2,6 +2,7 @@
 // tool handed to the main window, whose control then opens it modally.
 #include "app/windowlist.h"
 #include "tests/support/windowtest.h"
+#include "ui/shapedwindow.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -67,7 +68,7 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
         {"BitBtn4", "TForm6"},   {"BitBtn5", "TForm8"},   {"BitBtn6", "TForm9"},   {"BitBtn7", "TForm10"},
         {"BitBtn8", "TForm11"},  {"BitBtn9", "TForm12"},  {"BitBtn10", "TForm17"}, {"BitBtn11", "TForm21"},
         {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}, {"N341", "TForm4"},
-        {"n5", "TForm26"}};
+        {"n5", "TForm26"},       {"Button11", "TForm2"},  {"Button12", "TForm3"}};
     for (const auto& [openerName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;
@@ -86,6 +87,34 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
     EXPECT_EQ(simplePlot->text(), "Простой график");
     EXPECT_TRUE(simplePlot->isEnabled());
     EXPECT_TRUE(opensModally(windows.window("TForm5"), [simplePlot] { simplePlot->trigger(); }));
+}
+
+TEST_F(WindowListTest, AboutAndCalendarTakeTheUsersColourAndCalendarItsDateBeforeTheyShow)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    // The user's colour (navy) differs from the main window's silver.
+    IniFile(path("Вычислица.ini")).writeInteger("tester", "Color", 0x800000);
+    QPalette navy = windows.main().palette();
+    navy.setColor(QPalette::Window, QColor(0, 0, 128));
+    windows.main().setPalette(navy);
+    const std::pair<const char*, const char*> rows[] = {{"Button11", "TForm2"}, {"Button12", "TForm3"}};
+    for (const auto& [buttonName, windowName] : rows) {
+        auto* tool = static_cast<ShapedWindow*>(windows.window(windowName));
+        ASSERT_TRUE(tool) << windowName;
+        QRgb before = 0;
+        QString dateLine;
+        QTimer::singleShot(0, tool, [&, tool] {
+            before = tool->picture().pixel(200, 200);
+            if (auto* label = tool->findChild<QLabel*>("Label1"))
+                dateLine = label->text();
+            tool->close();
+        });
+        control<QPushButton>(windows.main(), buttonName)->click();
+        EXPECT_EQ(before, qRgb(0, 0, 128)) << windowName;
+        if (std::string(windowName) == "TForm3") {
+            EXPECT_EQ(dateLine, "Вторник, 5 марта 2024 года");
+        }
+    }
 }
 
 TEST_F(WindowListTest, TheChartPlotterOpensFromItsMenuItemInTheMainWindowsColour)
