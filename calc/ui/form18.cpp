@@ -5,8 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QWindow>
 
 namespace vy {
 
@@ -39,6 +37,8 @@ TForm18::TForm18(platform::Host host, DataFolder data, QWidget* parent)
                  parent)
 {
     buildControls();
+    // No caption to take the window by: the whole of its background is one.
+    dragByBackground();
     guarded([this] { Edit1Change(); });
 }
 
@@ -93,32 +93,6 @@ void TForm18::layoutRows()
         // Two digits need more room than one.
         value->move(exponent->x() + (exponent->text().size() > 1 ? 10 : 5), top);
     }
-}
-
-// The window has no caption to take it by: the whole of its background is one.
-void TForm18::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        ToolWindow::mousePressEvent(event);
-        return;
-    }
-    if (windowHandle() != nullptr && windowHandle()->startSystemMove())
-        return;
-    grip_ = event->globalPosition().toPoint() - pos();
-}
-
-void TForm18::mouseMoveEvent(QMouseEvent* event)
-{
-    if (grip_ && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - *grip_);
-    else
-        ToolWindow::mouseMoveEvent(event);
-}
-
-void TForm18::mouseReleaseEvent(QMouseEvent* event)
-{
-    grip_.reset();
-    ToolWindow::mouseReleaseEvent(event);
 }
 
 } // namespace vy

@@ -7,9 +7,7 @@
 #include "calc/tables.h"
 #include "platform/qt/toolwindow.h"
 
-#include <QPoint>
 #include <array>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -28,15 +26,10 @@ public:
 
 protected:
     void FormActivate() override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildControls();
     void layoutRows();
-
-    std::optional<QPoint> grip_; // where the window was taken, from its top-left corner
 
     QLabel* Label28 = nullptr; // "Введите число"
     QLineEdit* Edit1 = nullptr;
