@@ -47,9 +47,10 @@ function(vy_window_library name)
   set_property(GLOBAL APPEND PROPERTY VY_WINDOW_LIBRARIES ${name})
 endfunction()
 
-# vy_program_files(target folder files...): a target (built with ALL) that
-# copies files into folder beside the program, e.g. the help pages into Help.
-function(vy_program_files target folder)
+# vy_beside_program(target folder files...): a target, built by default, that
+# copies files into the folder of that name beside the program, each again
+# whenever it changes (help pages, skins, the tables' pictures).
+function(vy_beside_program target folder)
   set(copies)
   foreach(file ${ARGN})
     get_filename_component(name ${file} NAME)

@@ -29,6 +29,12 @@ void moveOnScreen(QWidget& window, QPoint place) {
     window.move(x, y);
 }
 
+void centreOn(QWidget& window, const QWidget& over) {
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(over.frameGeometry().center());
+    moveOnScreen(window, frame.topLeft());
+}
+
 void restorePlace(QWidget& window, const IniFile& ini, const ini::WindowPlace& place, bool withSize) {
     if (withSize && place.width != nullptr && place.height != nullptr) {
         const int width = ini.readInteger(place.section, place.width, window.width());
