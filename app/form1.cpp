@@ -16,6 +16,8 @@
 #include "platform/qt/placement.h"
 #include "platform/qt/presenter.h"
 #include "platform/qt/report.h"
+#include "ui/skinlist.h"
+#include "ui/skins.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +36,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -115,10 +118,10 @@ void TForm1::guarded(F&& handler) {
     platform::guarded(host_.presenter, std::forward<F>(handler));
 }
 
-TForm1::TForm1(platform::Host host, DataFolder data, QWidget* parent)
+TForm1::TForm1(platform::Host host, DataFolder data, SkinEngine* skins, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      host_(host), data_(std::move(data)) {
+      host_(host), data_(std::move(data)), skins_(skins) {
     setObjectName("Form1");
     setWindowTitle(mainwindow::kTitle);
     // The hints are the only explanation of the tool buttons, disabled ones
@@ -158,15 +161,49 @@ QPushButton* TForm1::makeEquals(const char* name) {
 QLabel* TForm1::makeResult(const char* name) {
     auto* label = new platform::ElidedLabel(this);
     label->setObjectName(name);
-    // Wide enough for a long usual line (the quadratic labels also span the
-    // field columns); a longer text is cut with "…" and shown whole in the
-    // hint, rather than resizing the fixed window.
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
-        QStringLiteral("Тангенс -1234,5 Град. = -1,23456789012345E-100")));
+    fitResultSize(*label);
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The settings window changes the results' font: the window then fits it.
+    label->installEventFilter(this);
     results[name] = label;
     return label;
+}
+
+void TForm1::fitResultSize(QLabel& label) {
+    // Wide enough for a long usual line (the quadratic labels also span the
+    // field columns); a longer text is cut with "…" and shown whole in the
+    // hint, rather than resizing the fixed window. One line high even while
+    // empty, so that a result never has to make room for itself.
+    const QFontMetrics metrics(label.font());
+    label.setMinimumSize(metrics.horizontalAdvance(QStringLiteral("Тангенс -1234,5 Град. = -1,23456789012345E-100")),
+                         metrics.height());
+}
+
+void TForm1::fitToContents() {
+    refitPending_ = false;
+    if (closing_) return;
+    const QSize before = size();
+    for (auto& [name, label] : results) fitResultSize(*label);
+    // Activating the layout takes in every row's new size (invalidating it
+    // alone would leave the inner layouts' sizes as they were).
+    layout()->activate();
+    // As large as the rows need, but never beyond the screen: results in a
+    // large font are then cut with "…" sooner.
+    QSize wanted = sizeHint();
+    if (const QScreen* screen = this->screen()) {
+        const QSize room = screen->availableSize() - (frameGeometry().size() - geometry().size());
+        const int excess = wanted.width() - room.width();
+        if (excess > 0) {
+            for (auto& [name, label] : results) label->setMinimumWidth(std::max(label->minimumWidth() - excess, 0));
+            layout()->activate();
+            wanted = sizeHint();
+        }
+        wanted = wanted.boundedTo(room);
+    }
+    setFixedSize(wanted);
+    // A window grown past the screen's edge is pulled back onto it.
+    if (isVisible() && wanted != before) platform::moveOnScreen(*this, pos());
 }
 
 QPushButton* TForm1::makeToolButton(const char* name, const char* caption, const char* hint, Tool tool) {
@@ -400,7 +437,7 @@ void TForm1::buildControls() {
 
     refreshToolControls();
     // Fixed size, whatever the font and screen: as large as the rows need.
-    setFixedSize(sizeHint());
+    fitToContents();
 }
 
 // ---- tool windows ---------------------------------------------------------------
@@ -445,6 +482,7 @@ void TForm1::popupAt(QMenu* menu, QAbstractButton* button) {
 // ---- creation, activation, close, destruction ---------------------------------------
 
 void TForm1::FormCreate() {
+    if (skins_ != nullptr) skins_->setFolder(host_.environment.programFolder() + skins::kFolderName);
     user_ = ini::userSection(host_.environment.loginName());
     IniFile ini(data_.settingsPath());
     move(kDesignedLeft, kDesignedTop);
@@ -456,12 +494,15 @@ void TForm1::FormCreate() {
     openAnim_ = ini.readByte(user_, ini::kOpenAnim, ini::kOpenAnimDefault);
     closeAnim_ = ini.readByte(user_, ini::kCloseAnim, ini::kCloseAnimAtCreation);
     balloon_ = ini.readByte(user_, ini::kBalloon, ini::kBalloonDefault);
-    // The name is kept for the skin engine; until it exists the look is Qt's own.
     skin_ = ini.readString(user_, ini::kSkin, ini::kSkinDefault);
+    // A skin that is gone leaves the built-in look.
+    if (skins_ != nullptr) skins_->select(skin_);
     if (openAnim_ == 1) {
         opacity_ = 0;
         setWindowOpacity(0.0);
         Timer2->start();
+    } else if (skins_ != nullptr) {
+        skins_->setShowAnimation(true);
     }
     Timer1->start();
 }
@@ -518,6 +559,8 @@ void TForm1::FormClose() {
         layout()->setEnabled(false);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // The window's outline is the animation's from now on.
+        if (skins_ != nullptr) skins_->stopNonClient(*this);
         setWindowFlag(Qt::FramelessWindowHint, true);
         resize(size);
         show();
@@ -588,6 +631,10 @@ void TForm1::Timer2Timer() {
     if (opacity_ >= 255) {
         Timer2->stop();
         Timer1->start();
+        if (skins_ != nullptr) {
+            skins_->setShowAnimation(true);
+            skins_->setHideAnimation(true);
+        }
     }
 }
 
@@ -660,6 +707,16 @@ void TForm1::runRow(int rowIndex) {
 // ---- keys ------------------------------------------------------------------------
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        if (auto* label = qobject_cast<QLabel*>(watched); label && results.count(label->objectName().toStdString())) {
+            // Once all ten have their new font (the settings window changes them one by one).
+            if (!refitPending_) {
+                refitPending_ = true;
+                QTimer::singleShot(0, this, [this] { fitToContents(); });
+            }
+        }
+        return false;
+    }
     if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
         // A click is the left button let go over the picture; the right button,
         // or dragging off the picture before letting go, starts nothing.

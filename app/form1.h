@@ -39,6 +39,8 @@ class ActivationRule;
 
 namespace vy {
 
+class SkinEngine;
+
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -63,7 +65,9 @@ public:
         SystemsN,      // TForm26, n5
     };
 
-    TForm1(platform::Host host, DataFolder data, QWidget* parent = nullptr);
+    // skins: the skin engine the window points at the skin folder, gives the
+    // stored skin and lets fade windows; without one the look is Qt's own.
+    TForm1(platform::Host host, DataFolder data, SkinEngine* skins = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // beforeShow runs each time just before the window is shown (the about and
@@ -120,6 +124,8 @@ private:
     QLineEdit* makeField(const char* name, const char* hint);
     QPushButton* makeEquals(const char* name);
     QLabel* makeResult(const char* name);
+    static void fitResultSize(QLabel& label);
+    void fitToContents();
     QPushButton* makeToolButton(const char* name, const char* caption, const char* hint, Tool tool);
     void bindTool(QAbstractButton* button, Tool tool);
     void bindTool(QAction* item, Tool tool);
@@ -141,6 +147,7 @@ private:
 
     platform::Host host_;
     DataFolder data_;
+    SkinEngine* skins_ = nullptr;
     platform::ActivationRule* activation_ = nullptr;
 
 public:
@@ -188,6 +195,7 @@ private:
     int closeWidth_ = 0, closeHeight_ = 0, closeLeft_ = 0, closeTop_ = 0;
     bool closing_ = false;
     bool closeDone_ = false;
+    bool refitPending_ = false;
     QTimer* closeLimit_ = nullptr; // ends the shrink after its longest time
     // Where the window stood when the close took its border away: dropping the
     // frame moves the outer corner onto the client area's, and the place kept

@@ -1,7 +1,13 @@
 #include "app/windowlist.h"
 #include "calc/ui/form10.h"
 #include "calc/ui/form11.h"
+#include "calc/ui/form12.h"
+#include "calc/ui/form13.h"
+#include "calc/ui/form14.h"
+#include "calc/ui/form15.h"
+#include "calc/ui/form16.h"
 #include "calc/ui/form17.h"
+#include "calc/ui/form18.h"
 #include "calc/ui/form24.h"
 #include "calc/ui/form8.h"
 #include "calc/ui/form9.h"
@@ -15,6 +21,7 @@
 #include "solvers/ui/form23.h"
 #include "ui/ui/form2.h"
 #include "ui/ui/form3.h"
+#include "ui/ui/form19.h"
 #include "ui/ui/form7.h"
 
 #include <cstring>
@@ -27,6 +34,18 @@ using Tool = TForm1::Tool;
 template <class Window>
 std::unique_ptr<QWidget> make(WindowContext& c) {
     return std::make_unique<Window>(c.host, c.data);
+}
+
+// A window that opens in the middle of the main window.
+template <class Window>
+std::unique_ptr<QWidget> centred(std::unique_ptr<Window> window, WindowContext& c) {
+    window->centreOn(&c.main);
+    return window;
+}
+
+template <class Window>
+std::unique_ptr<QWidget> makeCentred(WindowContext& c) {
+    return centred(std::make_unique<Window>(c.host, c.data), c);
 }
 
 const std::vector<WindowSlot>& windowSlots() {
@@ -55,17 +74,28 @@ const std::vector<WindowSlot>& windowSlots() {
         {"TForm9", "percentages", Tool::Percentages, make<TForm9>, {}},
         {"TForm10", "logarithm to any base, exact factorial", Tool::Logarithm, make<TForm10>, {}},
         {"TForm11", "powers and roots, with their protocol", Tool::Power, make<TForm11>, {}},
-        {"TForm12", "reference tables with the fire animation", Tool::Tables, {}, {}},
-        {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, {}, {}},
-        {"TForm14", "table picture: trigonometric values (opened by TForm12)", std::nullopt, {}, {}},
-        {"TForm15", "table picture: signs (opened by TForm12)", std::nullopt, {}, {}},
-        {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, {}, {}},
+        {"TForm12", "reference tables with the fire animation", Tool::Tables,
+         [](WindowContext& c) {
+             return centred(std::make_unique<TForm12>(c.host, c.data, [&c](const char* name) { return c.window(name); }),
+                            c);
+         },
+         {}},
+        {"TForm13", "table picture: identities (opened by TForm12)", std::nullopt, makeCentred<TForm13>, {}},
+        {"TForm14", "table picture: trigonometric values (opened by TForm12)", std::nullopt, makeCentred<TForm14>, {}},
+        {"TForm15", "table picture: signs (opened by TForm12)", std::nullopt, makeCentred<TForm15>, {}},
+        {"TForm16", "table picture: logarithm rules (opened by TForm12)", std::nullopt, makeCentred<TForm16>, {}},
         {"TForm17", "inverse trigonometric functions in degrees", Tool::Arc, make<TForm17>, {}},
-        {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, {}, {}},
+        {"TForm18", "table of powers of a number (opened by TForm12)", std::nullopt, makeCentred<TForm18>, {}},
         {"TForm21", "matrices: determinant, transpose, sums, products, rank", Tool::Matrices, make<TForm21>, {}},
         {"TForm22", "equation solver f(x) = 0", Tool::Equations, make<TForm22>, {}},
         {"TForm23", "definite integrals", Tool::Integrals, make<TForm23>, {}},
-        {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings, {}, {}},
+        {"TForm19", "settings: result font, animations, balloons, skin", Tool::Settings,
+         [](WindowContext& c) -> std::unique_ptr<QWidget> {
+             TForm19::Links links{&c.main, [&c] { c.main.UMMymessage(); },
+                                  [&c](const char* name) { return c.window(name); }};
+             return std::make_unique<TForm19>(c.host, c.data, c.skins, std::move(links));
+         },
+         {}},
         {"TForm24", "number systems and units of measure", Tool::NumberSystems,
          [](WindowContext& c) -> std::unique_ptr<QWidget> { return std::make_unique<TForm24>(c.host, c.data, &c.main); },
          {}},
@@ -78,8 +108,9 @@ const std::vector<WindowSlot>& windowSlots() {
 }
 
 WindowList::WindowList(platform::Host host, DataFolder data) {
-    main_ = std::make_unique<TForm1>(host, data);
-    context_ = std::make_unique<WindowContext>(WindowContext{host, data, *main_, *this});
+    skins_ = std::make_unique<SkinEngine>();
+    main_ = std::make_unique<TForm1>(host, data, skins_.get());
+    context_ = std::make_unique<WindowContext>(WindowContext{host, data, *main_, *this, *skins_});
     for (const WindowSlot& slot : windowSlots()) {
         if (!slot.create) continue;
         std::unique_ptr<QWidget> window = slot.create(*context_);
@@ -98,6 +129,7 @@ WindowList::WindowList(platform::Host host, DataFolder data) {
 WindowList::~WindowList() {
     while (!tools_.empty()) tools_.pop_back();
     main_.reset();
+    skins_.reset();
 }
 
 QWidget* WindowContext::window(const char* name) const { return list.window(name); }

@@ -14,6 +14,7 @@
 #include "app/form1.h"
 #include "core/datafolder.h"
 #include "platform/host.h"
+#include "ui/skins.h"
 
 #include <QWidget>
 #include <functional>
@@ -30,6 +31,7 @@ struct WindowContext {
     DataFolder data;
     TForm1& main;
     const WindowList& list;
+    SkinEngine& skins; // the one skin engine of the program
 
     // Another window by its class name ("TForm7"), or nullptr when it is not
     // built (yet): windows later in the order exist only once all are created,
@@ -57,9 +59,12 @@ public:
     ~WindowList();
 
     TForm1& main() { return *main_; }
+    SkinEngine& skins() { return *skins_; }
     QWidget* window(const char* name) const;
 
 private:
+    // Made first and ended last: every window is skinned and faded by it.
+    std::unique_ptr<SkinEngine> skins_;
     std::unique_ptr<TForm1> main_;
     std::unique_ptr<WindowContext> context_;
     std::vector<std::pair<const char*, std::unique_ptr<QWidget>>> tools_;

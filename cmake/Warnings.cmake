@@ -46,3 +46,18 @@ function(vy_window_library name)
   target_link_libraries(${name} PUBLIC vy_platform_qt vy_widgets vy_core Qt6::Widgets PRIVATE vy_warnings)
   set_property(GLOBAL APPEND PROPERTY VY_WINDOW_LIBRARIES ${name})
 endfunction()
+
+# vy_beside_program(target folder files...): a target, built by default, that
+# copies files into the folder of that name beside the program, each again
+# whenever it changes (help pages, skins, the tables' pictures).
+function(vy_beside_program target folder)
+  set(copies)
+  foreach(file ${ARGN})
+    get_filename_component(name ${file} NAME)
+    set(copy ${VY_PROGRAM_DIR}/${folder}/${name})
+    add_custom_command(OUTPUT ${copy} COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${copy}
+                       DEPENDS ${file} VERBATIM)
+    list(APPEND copies ${copy})
+  endforeach()
+  add_custom_target(${target} ALL DEPENDS ${copies})
+endfunction()

@@ -91,6 +91,7 @@ ShapedWindow::ShapedWindow(platform::Host host, DataFolder data, Design design, 
     pictureLabel_->setPixmap(QPixmap::fromImage(picture_));
     pictureLabel_->lower();
     setMask(shapeOf(picture_));
+    dragByBackground();
 
     // In the middle of the screen, unless a stored place says otherwise.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -112,26 +113,6 @@ void ShapedWindow::Formcolor(QWidget& mainWindow)
     own.setColor(QPalette::WindowText, fill.lightness() < 128 ? Qt::white : Qt::black);
     setPalette(own);
 }
-
-void ShapedWindow::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    // The desktop moves the window itself where it can (it must, on Wayland);
-    // otherwise the window follows the mouse.
-    if (QWindow* window = windowHandle(); window != nullptr && window->startSystemMove())
-        return;
-    dragging_ = true;
-    dragStart_ = event->position().toPoint();
-}
-
-void ShapedWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    if (dragging_)
-        move(pos() + event->position().toPoint() - dragStart_);
-}
-
-void ShapedWindow::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
 
 void ShapedWindow::showEvent(QShowEvent* event)
 {

@@ -50,15 +50,8 @@ public:
     void Formcolor(QWidget& mainWindow);
 
     const QImage& picture() const { return picture_; }
-    bool dragging() const { return dragging_; }
 
 protected:
-    // A left press on the window, its picture or any control that leaves the
-    // mouse alone (its labels) starts dragging; moving the mouse moves the
-    // window; releasing a button ends it.
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -67,8 +60,6 @@ private:
 
     QImage picture_;
     QLabel* pictureLabel_ = nullptr;
-    bool dragging_ = false;
-    QPoint dragStart_; // where the press was, in the pressed control
 };
 
 } // namespace vy

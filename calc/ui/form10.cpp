@@ -23,7 +23,6 @@ namespace vy {
 
 namespace {
 
-constexpr int kProgressSteps = 1000;
 
 // The digits and their hint, made on the worker so that the window only has
 // to show them.
@@ -83,12 +82,10 @@ void TForm10::buildControls()
 
     // Seen only while a factorial takes a while.
     ProgressBar1 = place<QProgressBar>(this, "ProgressBar1", {6, 116, 300, 20});
-    ProgressBar1->setRange(0, kProgressSteps);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->hide();
     Button2 = place<QPushButton>(this, "Button2", {312, 114, 80, 24}, QStringLiteral("Отмена"));
     Button2->setToolTip(QStringLiteral("Прервать вычисление факториала"));
-    Button2->hide();
+    busy_.emplace(*this, std::initializer_list<QWidget*>{BitBtn1}, ProgressBar1, std::initializer_list<QWidget*>{Button2});
 
     for (QLineEdit* field : {Edit2, Edit3})
         platform::filterKeys(field, keys::wholeNumberFilter, host().sounds);
@@ -144,7 +141,7 @@ void TForm10::BitBtn1Click()
             answer->hint = platform::messageText(calc::numberHint(digits));
             answer->digits = QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
         },
-        {.progress = [this](double done) { ProgressBar1->setValue(static_cast<int>(done * kProgressSteps)); },
+        {.progress = [this](double done) { busy_->progress(done); },
          .finished =
              [this, answer](std::exception_ptr failure) {
                  guarded([&] {
@@ -168,14 +165,7 @@ void TForm10::setBusy(bool busy)
 {
     if (!busy)
         busyDelay_.stop();
-    BitBtn1->setEnabled(!busy);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(busy);
-    Button2->setVisible(busy);
-    if (busy)
-        setCursor(Qt::BusyCursor);
-    else
-        unsetCursor();
+    busy_->show(busy);
 }
 
 void TForm10::FormClose()

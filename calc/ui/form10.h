@@ -6,9 +6,11 @@
 // digits go into a field that holds them all and shows what fits; its hint
 // gives the first lines of them.
 #include "core/jobrunner.h"
+#include "platform/qt/busylook.h"
 #include "platform/qt/toolwindow.h"
 
 #include <QTimer>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -44,6 +46,7 @@ private:
     void setBusy(bool busy);
 
     JobRunner runner_;
+    std::optional<platform::BusyLook> busy_; // controls, bar and cancel while a job runs
     QTimer busyDelay_;
 
     QLabel* Label2 = nullptr;             // "Log"

@@ -19,7 +19,6 @@ namespace vy {
 
 namespace {
 
-constexpr int kProgressSteps = 1000;
 constexpr int kCellWidth = 30;
 constexpr int kCellHeight = 20;
 
@@ -96,11 +95,10 @@ void TForm26::buildControls()
     BitBtn4 = place<QPushButton>(GroupBox2, "BitBtn4", {264, 20, 58, 26}, QStringLiteral("-"));
     BitBtn4->setToolTip(QStringLiteral("Уменьшить количество ячеек"));
     ProgressBar1 = place<QProgressBar>(GroupBox2, "ProgressBar1", {8, 52, 226, 18});
-    ProgressBar1->setRange(0, kProgressSteps);
-    ProgressBar1->hide();
     BitBtn5 = place<QPushButton>(GroupBox2, "BitBtn5", {240, 48, 82, 24}, QStringLiteral("Отмена"));
     BitBtn5->setToolTip(QStringLiteral("Прервать вычисление"));
-    BitBtn5->hide();
+    busy_.emplace(*this, std::initializer_list<QWidget*>{BitBtn1, BitBtn2, BitBtn3, BitBtn4}, ProgressBar1,
+                  std::initializer_list<QWidget*>{BitBtn5});
 
     GroupBox3 = place<QGroupBox>(this, "GroupBox3", {346, 218, 239, 78}, QStringLiteral("Результат "));
     Label1 = scrolledLabel(GroupBox3, "Label1", {6, 18, 227, 54}, QString());
@@ -176,7 +174,7 @@ void TForm26::BitBtn1Click()
                 control.checkpoint();
             });
         },
-        {.progress = [this](double done) { ProgressBar1->setValue(static_cast<int>(done * kProgressSteps)); },
+        {.progress = [this](double done) { busy_->progress(done); },
          .finished =
              [this, answer](std::exception_ptr failure) {
                  setBusy(false);
@@ -237,18 +235,7 @@ void TForm26::CancelClick()
     setBusy(false);
 }
 
-void TForm26::setBusy(bool busy)
-{
-    for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3, BitBtn4})
-        b->setEnabled(!busy);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(busy);
-    BitBtn5->setVisible(busy);
-    if (busy)
-        setCursor(Qt::BusyCursor);
-    else
-        unsetCursor();
-}
+void TForm26::setBusy(bool busy) { busy_->show(busy); }
 
 void TForm26::FormClose() { CancelClick(); }
 

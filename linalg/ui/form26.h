@@ -7,7 +7,10 @@
 // a button that cancels.
 #include "core/jobrunner.h"
 #include "linalg/systemn.h"
+#include "platform/qt/busylook.h"
 #include "platform/qt/toolwindow.h"
+
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -49,6 +52,7 @@ private:
     void resizeGrid(int rows, int cols, bool fill);
 
     JobRunner runner_;
+    std::optional<platform::BusyLook> busy_; // controls, bar and cancel while a job runs
 
     QGroupBox* GroupBox1 = nullptr;       // "Система уравнений "
     QGroupBox* GroupBox2 = nullptr;       // "Операции : "

@@ -18,12 +18,21 @@ void moveOnScreen(QWidget& window, QPoint place) {
         return;
     }
     const QRect area = screen->availableGeometry();
-    const QSize size = window.size().expandedTo(window.minimumSize());
+    // move() places the frame's corner, so the whole frame is what must fit
+    // (a window not shown yet has no frame to count).
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const QSize size = window.size().expandedTo(window.minimumSize()) + frame;
     // The left and top edges win when the window is larger than the screen, so
     // the title and the first controls stay reachable.
     const int x = std::max(area.left(), std::min(place.x(), area.right() + 1 - size.width()));
     const int y = std::max(area.top(), std::min(place.y(), area.bottom() + 1 - size.height()));
     window.move(x, y);
+}
+
+void centreOn(QWidget& window, const QWidget& over) {
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(over.frameGeometry().center());
+    moveOnScreen(window, frame.topLeft());
 }
 
 void restorePlace(QWidget& window, const IniFile& ini, const ini::WindowPlace& place, bool withSize) {

@@ -19,6 +19,10 @@ namespace vy::platform {
 // than the one the place was saved on, or a designed place that does not fit).
 void moveOnScreen(QWidget& window, QPoint place);
 
+// Moves window so that its frame is centred on over's frame, whole on the
+// screen.
+void centreOn(QWidget& window, const QWidget& over);
+
 // Reads the window's place (and, where the place has size keys and withSize is
 // set, its size) with the window's current values as defaults, and puts it
 // there, whole on the screen.

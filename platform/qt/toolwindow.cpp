@@ -7,6 +7,9 @@
 #include "platform/qt/report.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
+#include <QShowEvent>
+#include <QWindow>
 
 namespace vy {
 
@@ -63,6 +66,42 @@ void ToolWindow::closeEvent(QCloseEvent* event)
     guarded([this] { FormClose(); });
     guarded([this] { writePlace(); });
     event->accept();
+}
+
+void ToolWindow::showEvent(QShowEvent* event)
+{
+    // A spontaneous show is the desktop restoring the window: it stays put.
+    if (centredOn_ && !event->spontaneous())
+        platform::centreOn(*this, *centredOn_);
+    QWidget::showEvent(event);
+}
+
+void ToolWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (!dragByBackground_ || event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (QWindow* window = windowHandle(); window != nullptr && window->startSystemMove())
+        return;
+    dragging_ = true;
+    dragStart_ = event->position().toPoint();
+}
+
+void ToolWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    // The window has moved with the mouse: the next position is relative to
+    // where it is now.
+    if (dragging_)
+        move(pos() + event->position().toPoint() - dragStart_);
+    else
+        QWidget::mouseMoveEvent(event);
+}
+
+void ToolWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    dragging_ = false;
+    QWidget::mouseReleaseEvent(event);
 }
 
 void ToolWindow::report(const Report& report, const QWidget* field)

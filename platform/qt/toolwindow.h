@@ -17,6 +17,7 @@
 #include "platform/qt/keyfilter.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -75,6 +76,14 @@ public:
     const platform::Host& host() const { return host_; }
     const DataFolder& data() const { return data_; }
 
+    // The window is centred on over each time the program shows it (windows
+    // designed to open in the middle of the main window); none: it stays where
+    // it is. over may be destroyed meanwhile.
+    void centreOn(QWidget* over) { centredOn_ = over; }
+
+    // The window is being dragged by its background (dragByBackground).
+    bool dragging() const { return dragging_; }
+
 protected:
     // The window's handlers; each runs in the error guard.
     virtual void FormActivate() {}
@@ -120,7 +129,18 @@ protected:
     void readPlace();
     void writePlace() const;
 
+    // For windows without a caption to take them by: a left press on the
+    // window or on any control that leaves the mouse alone (its labels and
+    // pictures) drags it until the button is released. The desktop moves the
+    // window itself where it can (it must, on Wayland); otherwise the window
+    // follows the mouse.
+    void dragByBackground() { dragByBackground_ = true; }
+
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     platform::Host host_;
@@ -128,6 +148,10 @@ private:
     const ini::WindowPlace* place_ = nullptr;
     bool resizable_ = false;
     platform::ActivationRule* activation_ = nullptr;
+    QPointer<QWidget> centredOn_;
+    bool dragByBackground_ = false;
+    bool dragging_ = false;
+    QPoint dragStart_; // where the press was, in the window
 };
 
 template <class Handler>

@@ -14,7 +14,10 @@ runs=${VY_FUZZ_RUNS:-1000000}
 started=$SECONDS
 
 launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   "${launcher[@]}" -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" -DVY_GUI=OFF -DVY_FUZZ=ON -DVY_SANITIZE=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target fuzz_formula fuzz_inifile fuzz_numtext fuzz_logtext

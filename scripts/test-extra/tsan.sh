@@ -5,7 +5,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 dir="$root/build-tsan"
-cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
   -DVY_WERROR=ON -DVY_GUI=OFF -DVY_TSAN=ON >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target solvers_tests jobrunner_tests
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"

@@ -34,8 +34,6 @@ QPixmap integralSign(QSize size, const QFont& base)
     return pixmap;
 }
 
-constexpr int kProgressSteps = 1000;
-
 } // namespace
 
 TForm23::TForm23(platform::Host host, DataFolder data, QWidget* parent)
@@ -71,9 +69,7 @@ void TForm23::buildControls()
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Along the panel's foot, seen only while an integral is computed.
     ProgressBar1 = place<QProgressBar>(Panel1, "ProgressBar1", {200, 88, 190, 5});
-    ProgressBar1->setRange(0, kProgressSteps);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->hide();
 
     GroupBox1 = place<QGroupBox>(this, "GroupBox1", {8, 108, 222, 84}, QStringLiteral("Вычислить по методу :"));
     RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", {8, 20, 180, 18}, QStringLiteral("Прямоугольников"));
@@ -90,6 +86,7 @@ void TForm23::buildControls()
     ComboBox1->setCurrentIndex(2);
     BitBtn1 = place<QPushButton>(this, "BitBtn1", {238, 166, 164, 26}, QStringLiteral("Вычислить"));
     BitBtn1->setToolTip(QStringLiteral("Вычислить интеграл"));
+    busy_.emplace(*this, std::initializer_list<QWidget*>{BitBtn1}, ProgressBar1);
 
     for (QLineEdit* limit : {Edit2, Edit3})
         platform::filterKeys(
@@ -133,7 +130,7 @@ void TForm23::BitBtn1Click()
     setBusy(true);
     runner_.start(
         [=](JobControl& control) { *text = IntegralText(formula, upper, lower, method, eps, decimals, &control); },
-        {.progress = [this](double done) { ProgressBar1->setValue(static_cast<int>(done * kProgressSteps)); },
+        {.progress = [this](double done) { busy_->progress(done); },
          .finished = [this, text](std::exception_ptr failure) { integralEnded(text.get(), failure); }});
 }
 
@@ -147,16 +144,7 @@ void TForm23::integralEnded(const std::string* text, std::exception_ptr failure)
     });
 }
 
-void TForm23::setBusy(bool busy)
-{
-    BitBtn1->setEnabled(!busy);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(busy);
-    if (busy)
-        setCursor(Qt::WaitCursor);
-    else
-        unsetCursor();
-}
+void TForm23::setBusy(bool busy) { busy_->show(busy); }
 
 void TForm23::FormClose()
 {

@@ -4,9 +4,11 @@
 // worker (JobRunner) with a progress bar, so the window stays responsive while
 // the refinement works up to its point cap; closing the window cancels it.
 #include "core/jobrunner.h"
+#include "platform/qt/busylook.h"
 #include "platform/qt/toolwindow.h"
 
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QFrame;
@@ -47,6 +49,7 @@ private:
     double eps_ = 0.0001;
     int decimals_ = 4;
     JobRunner runner_;
+    std::optional<platform::BusyLook> busy_;
 
     QFrame* Panel1 = nullptr;             // the formula with its limits and the result
     QLabel* Image1 = nullptr;             // the integral sign

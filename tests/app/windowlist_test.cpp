@@ -5,7 +5,10 @@
 #include "ui/shapedwindow.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTimer>
 #include <functional>
 #include <set>
@@ -66,9 +69,9 @@ TEST_F(WindowListTest, EachToolControlOpensItsWindowModally)
     // Buttons, and the items of the systems popup.
     const std::pair<const char*, const char*> rows[] = {
         {"BitBtn4", "TForm6"},   {"BitBtn5", "TForm8"},   {"BitBtn6", "TForm9"},   {"BitBtn7", "TForm10"},
-        {"BitBtn8", "TForm11"},  {"BitBtn10", "TForm17"}, {"BitBtn11", "TForm21"}, {"BitBtn12", "TForm22"},
-        {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}, {"N341", "TForm4"},      {"n5", "TForm26"},
-        {"Button11", "TForm2"},  {"Button12", "TForm3"}};
+        {"BitBtn8", "TForm11"},  {"BitBtn9", "TForm12"},  {"BitBtn10", "TForm17"}, {"BitBtn11", "TForm21"},
+        {"BitBtn12", "TForm22"}, {"BitBtn13", "TForm23"}, {"BitBtn14", "TForm24"}, {"N341", "TForm4"},
+        {"n5", "TForm26"},       {"Button11", "TForm2"},  {"Button12", "TForm3"}};
     for (const auto& [openerName, windowName] : rows) {
         QWidget* tool = windows.window(windowName);
         ASSERT_TRUE(tool) << windowName;
@@ -140,6 +143,29 @@ TEST_F(WindowListTest, TheChartPlotterOpensFromItsMenuItemInTheMainWindowsColour
     EXPECT_EQ(shownIn, QColor(10, 120, 200));
 }
 
+TEST_F(WindowListTest, TheSettingsOpenFromTheMainWindowAndTheirBalloonChoiceCountsAtOnce)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* settings = windows.window("TForm19");
+    ASSERT_TRUE(settings);
+    auto* opener = control<QToolButton>(windows.main(), "sSpeedButton1");
+    ASSERT_TRUE(opener && opener->isEnabled());
+    bool wasModal = false;
+    QTimer::singleShot(0, settings, [&] {
+        wasModal = settings->isVisible() && settings->isModal();
+        control<QCheckBox>(*settings, "CheckBox4")->setChecked(true);
+        control<QPushButton>(*settings, "BitBtn1")->click();
+    });
+    opener->click(); // returns once "Принять" has closed the settings
+    EXPECT_TRUE(wasModal);
+
+    // No restart: the next bad input is shown in a balloon.
+    control<QLineEdit>(windows.main(), "Edit1")->setText("x");
+    control<QPushButton>(windows.main(), "Button1")->click();
+    ASSERT_EQ(host_.presenter.shown.size(), 1u);
+    EXPECT_EQ(host_.presenter.shown[0].kind, Shown::Kind::Balloon);
+}
+
 TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)
 {
     WindowList windows(host_.host(), DataFolder{folder()});
@@ -153,6 +179,21 @@ TEST_F(WindowListTest, TheExpressionWindowFindsTheHelpWindowMadeAfterIt)
     });
     control<QPushButton>(*expression, "BitBtn2")->click(); // returns once the help is closed
     EXPECT_TRUE(wasModal);
+}
+
+TEST_F(WindowListTest, TheTablesWindowFindsTheTablesMadeAfterIt)
+{
+    WindowList windows(host_.host(), DataFolder{folder()});
+    QWidget* tables = windows.window("TForm12");
+    ASSERT_TRUE(tables);
+    tables->show();
+    for (const auto& [item, table] : {std::pair{"N2", "TForm13"}, {"sincostgctg1", "TForm14"}, {"N5", "TForm15"},
+                                      {"N6", "TForm16"}, {"N7", "TForm18"}}) {
+        auto* action = tables->findChild<QAction*>(QString::fromLatin1(item));
+        ASSERT_TRUE(action) << item;
+        EXPECT_TRUE(opensModally(windows.window(table), [action] { action->trigger(); })) << table;
+    }
+    tables->close();
 }
 
 } // namespace

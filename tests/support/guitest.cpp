@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -86,6 +88,7 @@ std::string GuiTest::readFile(const std::string& name) const {
 
 void GuiTest::writeFile(const std::string& name, const std::string& utf8) const {
     QFile f(QString::fromStdString(path(name)));
+    QDir().mkpath(QFileInfo(f).absolutePath());
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw std::runtime_error("cannot write " + name);
     const std::string bytes = cp1251::fromUtf8(utf8);
     f.write(bytes.data(), static_cast<qint64>(bytes.size()));

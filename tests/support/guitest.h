@@ -37,7 +37,7 @@ protected:
     std::string path(const std::string& name) const { return folder() + name; }
     // A file of the program folder decoded from Windows-1251 ("" when missing).
     std::string readFile(const std::string& name) const;
-    void writeFile(const std::string& name, const std::string& utf8) const; // to Windows-1251
+    void writeFile(const std::string& name, const std::string& utf8) const; // to Windows-1251, folders made
     bool exists(const std::string& name) const;
 
     TestHost host_;
