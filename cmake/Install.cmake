@@ -1,21 +1,21 @@
 # What `cmake --install` puts under the prefix:
-#   lib/vychislitsa/   the program folder: the program and everything it finds
-#                      beside itself (the outside programs, the Math library,
-#                      the help pages); settings and protocol go there too when
-#                      it is writable, otherwise to ~/.config/Вычислица/
+#   lib/vychislitsa/   the program folder (VY_INSTALL_PROGRAM_DIR): the program
+#                      and everything it finds beside itself (the outside
+#                      programs, the Math library, and the folders of files that
+#                      vy_beside_program copies: help pages, skins, the tables'
+#                      pictures); settings and protocol go there too when it is
+#                      writable, otherwise to ~/.config/Вычислица/
 #   bin/vychislitsa    the launcher, a link to the program (the program finds
 #                      its folder from its own file, so the link may be anywhere)
 #   share/applications, share/icons/hicolor   the desktop entry and its icons
 #   share/doc/vychislitsa                     the licence
 # The Debian package (cmake/Package.cmake) is made from the same rules.
 include(GNUInstallDirs)
-set(VY_INSTALL_PROGRAM_DIR "lib/vychislitsa" CACHE STRING "The program folder, relative to the prefix")
 
 install(TARGETS vychislitsa logreader helpviewer matrix RUNTIME DESTINATION ${VY_INSTALL_PROGRAM_DIR})
 # A shared library is read, never run: no execute bits.
 install(TARGETS vy_math LIBRARY DESTINATION ${VY_INSTALL_PROGRAM_DIR}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/ DESTINATION ${VY_INSTALL_PROGRAM_DIR}/Help)
 
 # The launcher: a relative link, so the installed tree may be moved whole.
 file(RELATIVE_PATH launcher_target "/${CMAKE_INSTALL_BINDIR}" "/${VY_INSTALL_PROGRAM_DIR}/vychislitsa")

@@ -6,9 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-"$root/scripts/build.sh" build-package -DCMAKE_BUILD_TYPE=Release -DVY_GUI=ON -DVY_TESTS=OFF "${launcher[@]}"
+"$root/scripts/build.sh" build-package -DCMAKE_BUILD_TYPE=Release -DVY_GUI=ON -DVY_TESTS=OFF
 cd "$root/build-package"
 rm -f ./*.deb
 cpack -G DEB >cpack.log || { cat cpack.log; exit 1; }

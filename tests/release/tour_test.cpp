@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -53,6 +54,15 @@ QSet<QString> filesBelow(const QString& folder) {
     QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) files.insert(QDir(folder).relativeFilePath(it.next()));
     return files;
+}
+
+// How many colours a picture has: a photograph-like table has many, a note in
+// its place a few.
+int colours(const QImage& image) {
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
+    return static_cast<int>(seen.size());
 }
 
 bool run(const QString& program, const QStringList& arguments, QString* output = nullptr) {
@@ -121,15 +131,18 @@ TEST_F(Installed, TheLauncherDesktopEntryIconsAndLicenceAreInPlace) {
     EXPECT_TRUE(contains(licence, "GNU GENERAL PUBLIC LICENSE") && contains(licence, "Version 3")) << licence.substr(0, 200);
 }
 
-// Places inside the main window (it opens at its designed place, fixed size,
-// laid out with the fonts of scripts/packages.txt on the tests' screen).
+// Places inside the main window (it opens at its designed place, laid out
+// with the fonts of scripts/packages.txt on the tests' screen). The calculation
+// rows are measured from the left edge; the tool buttons stand in a column at
+// the right edge, so they are measured from there.
 namespace mainwindow {
-constexpr QPoint kSumFirst{133, 240}, kSumSecond{249, 240}, kSumEquals{319, 240};
-constexpr QRect kSumResult{345, 232, 315, 17};
-constexpr QPoint kExpression{777, 79}, kPlots{724, 107}, kSystems{831, 107}, kNumbers{724, 135},
-    kPercent{831, 135}, kLog{724, 163}, kPower{831, 163}, kTables{724, 191}, kArc{831, 191},
-    kMatrices{724, 219}, kEquations{831, 219}, kIntegral{724, 247}, kNumberSystems{831, 247}, kAbout{724, 275},
-    kCalendar{831, 275}, kExit{777, 304}, kLogViewer{815, 36}, kSettings{861, 36};
+constexpr QPoint kSumFirst{133, 247}, kSumSecond{249, 247}, kSumEquals{319, 247};
+constexpr QRect kSumResult{345, 239, 300, 17};
+// Tool buttons: distance of the centre from the right edge, and height.
+constexpr QPoint kExpression{116, 79}, kPlots{169, 107}, kSystems{62, 107}, kNumbers{169, 135},
+    kPercent{62, 135}, kLog{169, 163}, kPower{62, 163}, kTables{169, 191}, kArc{62, 191},
+    kMatrices{169, 219}, kEquations{62, 219}, kIntegral{169, 247}, kNumberSystems{62, 247}, kAbout{169, 275},
+    kCalendar{62, 275}, kExit{116, 304}, kLogViewer{78, 36}, kSettings{32, 36};
 } // namespace mainwindow
 
 // The installed program toured on its own virtual display, as a user other
@@ -211,12 +224,26 @@ protected:
     std::string protocol() const { return decoded(dataFile("Вычислица.log")); }
 
     // Clicks at a place of the main window and waits for the window titled title.
-    TopWindow open(QPoint at, const QString& title, int menuItem = 0) {
-        x_->click(main_.id, at.x(), at.y());
+    TopWindow open(QPoint tool, const QString& title, int menuItem = 0) {
+        clickTool(tool);
         // A menu button: its popup menu has the keyboard; go down to the item.
         for (int i = 0; i < menuItem; ++i) x_->key("Down");
         if (menuItem > 0) x_->key("Return");
         return waitFor(title);
+    }
+
+    void clickTool(QPoint tool) { x_->click(main_.id, main_.geometry.width() - tool.x(), tool.y()); }
+
+    // The window that comes up over the others, when its title is not its own.
+    TopWindow waitForNew(const std::vector<TopWindow>& before) {
+        for (int i = 0; i < 400; ++i) {
+            for (const TopWindow& w : x_->windows())
+                if (std::none_of(before.begin(), before.end(), [&](const TopWindow& b) { return b.id == w.id; }))
+                    return w;
+            std::this_thread::sleep_for(50ms);
+        }
+        ADD_FAILURE() << "no new window after 20 s";
+        return {};
     }
 
     TopWindow waitFor(const QString& title) {
@@ -391,8 +418,7 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
         SCOPED_TRACE("equation solver");
         const TopWindow w = open(kEquations, "Решение уравнений");
         compute(w, {8, 178, 337, 28}, [&] { x_->click(w.id, 61, 233); }, "equation");
-        screenshot(w, "equations.png");
-        closeWindow(w);
+                closeWindow(w);
     }
     {
         SCOPED_TRACE("integrals");
@@ -424,15 +450,58 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
         EXPECT_TRUE(x_->waitUntilHidden(w.id, 10s));
     }
     {
+        SCOPED_TRACE("reference tables, their pictures and the table of powers");
+        const TopWindow w = open(kTables, "Таблицы");
+        // The fire burns on by itself.
+        compute(w, {0, 30, 254, 60}, [] {}, "fire");
+        // The menu "Таблицы": four pictures, then the table of powers.
+        for (int item = 1; item <= 4; ++item) {
+            const auto before = x_->windows();
+            x_->click(w.id, 30, 7);
+            for (int i = 0; i < item; ++i) x_->key("Down");
+            x_->key("Return");
+            const TopWindow picture = waitForNew(before);
+            std::this_thread::sleep_for(300ms);
+            EXPECT_GT(colours(x_->grab(picture.id)), 64) << "picture " << item << " was not read";
+            x_->click(picture.id, picture.geometry.width() / 2, picture.geometry.height() / 2);
+            EXPECT_TRUE(x_->waitUntilHidden(picture.id, 10s)) << "picture " << item;
+        }
+        const auto before = x_->windows();
+        x_->click(w.id, 30, 7);
+        for (int i = 0; i < 5; ++i) x_->key("Down");
+        x_->key("Return");
+        const TopWindow powers = waitForNew(before);
+        compute(powers, {0, 50, powers.geometry.width(), powers.geometry.height() - 50},
+                [&] { x_->replaceText(powers.id, 78, 34, "3"); }, "powers");
+        closeWindow(powers);
+        x_->click(w.id, w.geometry.width() - 25, 7); // "Выход"
+        EXPECT_TRUE(x_->waitUntilHidden(w.id, 10s));
+    }
+    {
+        SCOPED_TRACE("settings and a skin from the installed skins");
+        const int width = main_.geometry.width();
+        TopWindow w = open(kSettings, "Настройки*");
+        x_->click(w.id, 28, 172); // no animation at close
+        x_->click(w.id, 239, 61); // the skin "Мята"
+        compute(main_, {0, 0, width, main_.geometry.height()}, [&] { x_->click(w.id, 66, 242); }, "skin");
+        EXPECT_TRUE(x_->waitUntilHidden(w.id, 10s));
+        // Back to the program's own look, where the tour knows its places.
+        w = open(kSettings, "Настройки*");
+        x_->click(w.id, 239, 20);
+        x_->click(w.id, 66, 242);
+        EXPECT_TRUE(x_->waitUntilHidden(w.id, 10s));
+        std::this_thread::sleep_for(300ms);
+    }
+    {
         SCOPED_TRACE("log viewer");
-        x_->click(main_.id, kLogViewer.x(), kLogViewer.y());
+        clickTool(kLogViewer);
         closeWindow(waitFor("Вычислица.log"));
     }
 
     // The main window's protocol starts again at its activation; a last sum
     // must be in it when the program ends.
     sum("4", "5");
-    x_->click(main_.id, kExit.x(), kExit.y());
+    clickTool(kExit);
     ASSERT_TRUE(program_.waitForFinished(30000)) << "the program did not end";
     EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_.exitCode(), 0);
@@ -452,7 +521,8 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
         "[position Form10(LOG)]\r\n", "[position Form11(Степень)]\r\n", "[arc]\r\n", "[О программе]\r\n"};
     const char* const keys[] = {
         "\r\nleft=500\r\ntop=229\r\n", "\r\nLabel14=4 + 5 = 9\r\n", "\r\nf21left=", "\r\nf22left=", "\r\nf23left=", "\r\nf24left=",
-        "\r\nf25left=", "\r\nf25Width=", "\r\nf26left=", "\r\nLabel8=Частота: ", "\r\nColor="};
+        "\r\nf25left=", "\r\nf25Width=", "\r\nf26left=", "\r\nLabel8=Частота: ", "\r\nColor=",
+        "\r\ncloseanim=0\r\n", "\r\nSkin=Vista (internal)\r\n"};
     for (const char* section : sections) {
         if (asNobody_ || std::string(section) != "[nobody]\r\n") {
             EXPECT_TRUE(contains(settings, section)) << section;
