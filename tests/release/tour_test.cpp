@@ -225,11 +225,22 @@ protected:
 
     // Clicks at a place of the main window and waits for the window titled title.
     TopWindow open(QPoint tool, const QString& title, int menuItem = 0) {
-        clickTool(tool);
-        // A menu button: its popup menu has the keyboard; go down to the item.
-        for (int i = 0; i < menuItem; ++i) x_->key("Down");
-        if (menuItem > 0) x_->key("Return");
+        if (menuItem == 0) {
+            clickTool(tool);
+        } else {
+            chooseFromMenu(main_.id, {main_.geometry.width() - tool.x(), tool.y()}, menuItem);
+        }
         return waitFor(title);
+    }
+
+    // Opens the popup menu that a click at the point of window brings up and
+    // chooses its item (counted from 1, separators left out) with the keyboard.
+    void chooseFromMenu(unsigned long window, QPoint at, int item) {
+        const auto before = x_->popups();
+        x_->click(window, at.x(), at.y());
+        ASSERT_TRUE(x_->waitForPopup(before, 10s)) << "no menu came up";
+        for (int i = 0; i < item; ++i) x_->key("Down");
+        x_->key("Return");
     }
 
     void clickTool(QPoint tool) { x_->click(main_.id, main_.geometry.width() - tool.x(), tool.y()); }
@@ -457,19 +468,17 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
         // The menu "Таблицы": four pictures, then the table of powers.
         for (int item = 1; item <= 4; ++item) {
             const auto before = x_->windows();
-            x_->click(w.id, 30, 7);
-            for (int i = 0; i < item; ++i) x_->key("Down");
-            x_->key("Return");
+            chooseFromMenu(w.id, {30, 7}, item);
             const TopWindow picture = waitForNew(before);
-            std::this_thread::sleep_for(300ms);
-            EXPECT_GT(colours(x_->grab(picture.id)), 64) << "picture " << item << " was not read";
+            int seen = 0;
+            for (int i = 0; i < 50 && seen <= 64; ++i, std::this_thread::sleep_for(100ms))
+                seen = colours(x_->grab(picture.id));
+            EXPECT_GT(seen, 64) << "picture " << item << " was not read";
             x_->click(picture.id, picture.geometry.width() / 2, picture.geometry.height() / 2);
             EXPECT_TRUE(x_->waitUntilHidden(picture.id, 10s)) << "picture " << item;
         }
         const auto before = x_->windows();
-        x_->click(w.id, 30, 7);
-        for (int i = 0; i < 5; ++i) x_->key("Down");
-        x_->key("Return");
+        chooseFromMenu(w.id, {30, 7}, 5);
         const TopWindow powers = waitForNew(before);
         compute(powers, {0, 50, powers.geometry.width(), powers.geometry.height() - 50},
                 [&] { x_->replaceText(powers.id, 78, 34, "3"); }, "powers");

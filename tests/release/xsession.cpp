@@ -6,6 +6,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace vy::tour {
@@ -44,6 +45,34 @@ XSession::~XSession() {
 }
 
 void XSession::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+std::vector<unsigned long> XSession::popups() {
+    std::vector<unsigned long> found;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return found;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes a{};
+        if (XGetWindowAttributes(display_, children[i], &a) && a.map_state == IsViewable && a.override_redirect)
+            found.push_back(children[i]);
+    }
+    if (children != nullptr) XFree(children);
+    return found;
+}
+
+bool XSession::waitForPopup(const std::vector<unsigned long>& before, std::chrono::milliseconds timeout) {
+    const auto end = Clock::now() + timeout;
+    do {
+        for (unsigned long popup : popups())
+            if (std::find(before.begin(), before.end(), popup) == before.end()) {
+                pause(150); // drawn and holding the keyboard
+                return true;
+            }
+        pause(50);
+    } while (Clock::now() < end);
+    return false;
+}
 
 std::vector<TopWindow> XSession::windows() {
     std::vector<TopWindow> found;

@@ -41,6 +41,10 @@ public:
     // True once the window is no longer shown.
     bool waitUntilHidden(unsigned long window, std::chrono::milliseconds timeout);
     bool shown(unsigned long window);
+    // Waits for a popup (a menu: a window the window manager never sees) that
+    // was not there before; true when one is shown.
+    bool waitForPopup(const std::vector<unsigned long>& before, std::chrono::milliseconds timeout);
+    std::vector<unsigned long> popups();
 
     // A left click at (x, y) inside the window.
     void click(unsigned long window, int x, int y);
