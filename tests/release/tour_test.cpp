@@ -298,6 +298,33 @@ protected:
         compute(main_, kSumResult, [&] { x_->click(main_.id, kSumEquals.x(), kSumEquals.y()); }, "sum");
     }
 
+    // A tool window opened from the main window (through its menu when
+    // menuItem > 0), its fields filled (a null text: a click only), one press
+    // and its result shown; the window is returned open.
+    struct Visit {
+        QPoint tool;
+        int menuItem;
+        const char* title;
+        std::vector<std::pair<QPoint, const char*>> fields;
+        QPoint press;
+        QRect result;
+        const char* screenshot = nullptr;
+    };
+
+    TopWindow visit(const Visit& v) {
+        const TopWindow w = open(v.tool, QString::fromUtf8(v.title), v.menuItem);
+        if (w.id == 0) return w;
+        for (const auto& [at, text] : v.fields) {
+            if (text != nullptr)
+                x_->replaceText(w.id, at.x(), at.y(), text);
+            else
+                x_->click(w.id, at.x(), at.y());
+        }
+        compute(w, v.result, [&] { x_->click(w.id, v.press.x(), v.press.y()); }, v.title);
+        if (v.screenshot != nullptr) screenshot(w, v.screenshot);
+        return w;
+    }
+
     QTemporaryDir home_, runtime_;
     bool asNobody_ = false;
     QProcess xvfb_, program_;
@@ -331,18 +358,9 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
         closeWindow(w);
     }
     {
-        SCOPED_TRACE("simple plotter");
-        const TopWindow w = open(kPlots, "Графики функций", 1);
-        x_->replaceText(w.id, 403, 16, "x*x");
-        compute(w, {2, 2, 336, 336}, [&] { x_->click(w.id, 393, 89); }, "simple plot");
-        closeWindow(w);
-    }
-    {
         SCOPED_TRACE("chart plotter and its help");
-        const TopWindow w = open(kPlots, " Графики функций", 2);
-        x_->replaceText(w.id, 520, 39, "sin(x)");
-        compute(w, {0, 0, 400, 420}, [&] { x_->click(w.id, 493, 124); }, "chart");
-        screenshot(w, "chart.png");
+        const TopWindow w =
+            visit({kPlots, 2, " Графики функций", {{{520, 39}, "sin(x)"}}, {493, 124}, {0, 0, 400, 420}, "chart.png"});
         x_->click(w.id, 596, 124);
         closeWindow(waitFor("Справка — *"));
         closeWindow(w);
@@ -371,45 +389,30 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
         closeWindow(w);
     }
     {
-        SCOPED_TRACE("number properties");
-        const TopWindow w = open(kNumbers, "Операции с числами");
-        x_->replaceText(w.id, 65, 45, "97");
-        compute(w, {4, 96, 249, 44}, [&] { x_->click(w.id, 64, 79); }, "prime test");
-        closeWindow(w);
-    }
-    {
-        SCOPED_TRACE("percentages");
-        const TopWindow w = open(kPercent, "Проценты");
-        x_->replaceText(w.id, 32, 42, "10");
-        x_->replaceText(w.id, 156, 42, "200");
-        compute(w, {224, 34, 185, 17}, [&] { x_->click(w.id, 206, 42); }, "percent");
-        closeWindow(w);
-    }
-    {
-        SCOPED_TRACE("logarithm");
-        const TopWindow w = open(kLog, "Логарифм");
-        x_->replaceText(w.id, 104, 22, "8");
-        x_->replaceText(w.id, 54, 38, "2");
-        compute(w, {172, 4, 220, 106}, [&] { x_->click(w.id, 151, 23); }, "logarithm");
-        closeWindow(w);
-    }
-    {
-        SCOPED_TRACE("power and root");
-        const TopWindow w = open(kPower, " Возведение в степень ");
-        x_->replaceText(w.id, 160, 134, "2");
-        x_->replaceText(w.id, 160, 168, "10");
-        compute(w, {16, 236, 201, 33}, [&] { x_->click(w.id, 122, 209); }, "power");
+        SCOPED_TRACE("power and root, with its protocol");
+        const TopWindow w = visit({kPower, 0, " Возведение в степень ", {{{160, 134}, "2"}, {{160, 168}, "10"}},
+                                   {122, 209}, {16, 236, 201, 33}});
         const std::string log = protocol();
         EXPECT_TRUE(contains(log, "***************** Протокол работы окна Степени *****************")) << log;
         EXPECT_TRUE(contains(log, "1024")) << log;
         closeWindow(w);
     }
-    {
-        SCOPED_TRACE("inverse trigonometry");
-        const TopWindow w = open(kArc, "Вычисление arc*");
-        x_->replaceText(w.id, 77, 22, "0,5");
-        compute(w, {134, 10, 266, 25}, [&] { x_->click(w.id, 116, 22); }, "arcsin");
-        closeWindow(w);
+    // The windows that need no more than fields filled and one press.
+    const Visit plain[] = {
+        {kPlots, 1, "Графики функций", {{{403, 16}, "x*x"}}, {393, 89}, {2, 2, 336, 336}},
+        {kNumbers, 0, "Операции с числами", {{{65, 45}, "97"}}, {64, 79}, {4, 96, 249, 44}},
+        {kPercent, 0, "Проценты", {{{32, 42}, "10"}, {{156, 42}, "200"}}, {206, 42}, {224, 34, 185, 17}},
+        {kLog, 0, "Логарифм", {{{104, 22}, "8"}, {{54, 38}, "2"}}, {151, 23}, {172, 4, 220, 106}},
+        {kArc, 0, "Вычисление arc*", {{{77, 22}, "0,5"}}, {116, 22}, {134, 10, 266, 25}},
+        {kEquations, 0, "Решение уравнений", {}, {61, 233}, {8, 178, 337, 28}},
+        {kIntegral, 0, "Вычисление интегралов", {}, {320, 179}, {208, 16, 190, 80}},
+        // 255 to binary too (a check box: a click without text).
+        {kNumberSystems, 0, "Системы счисления", {{{122, 41}, "255"}, {{261, 111}, nullptr}}, {358, 41},
+         {8, 156, 464, 28}, "units.png"},
+    };
+    for (const Visit& v : plain) {
+        SCOPED_TRACE(v.title);
+        closeWindow(visit(v));
     }
     {
         SCOPED_TRACE("matrices and the rank program");
@@ -423,27 +426,6 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
         // The rank program exchanges its files in the user's folder; a failure would be a message.
         compute(w, {8, 154, 365, 142}, [&] { x_->click(w.id, 325, 386); }, "rank");
         screenshot(w, "matrices.png");
-        closeWindow(w);
-    }
-    {
-        SCOPED_TRACE("equation solver");
-        const TopWindow w = open(kEquations, "Решение уравнений");
-        compute(w, {8, 178, 337, 28}, [&] { x_->click(w.id, 61, 233); }, "equation");
-                closeWindow(w);
-    }
-    {
-        SCOPED_TRACE("integrals");
-        const TopWindow w = open(kIntegral, "Вычисление интегралов");
-        compute(w, {208, 16, 190, 80}, [&] { x_->click(w.id, 320, 179); }, "integral");
-        closeWindow(w);
-    }
-    {
-        SCOPED_TRACE("number systems and units");
-        const TopWindow w = open(kNumberSystems, "Системы счисления");
-        x_->replaceText(w.id, 122, 41, "255");
-        x_->click(w.id, 261, 111); // to binary too
-        compute(w, {8, 156, 464, 28}, [&] { x_->click(w.id, 358, 41); }, "number systems");
-        screenshot(w, "units.png");
         closeWindow(w);
     }
     {
