@@ -25,6 +25,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,6 +64,11 @@ int colours(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
     return static_cast<int>(seen.size());
+}
+
+std::string loginName() {
+    const passwd* account = ::getpwuid(::geteuid());
+    return account != nullptr ? account->pw_name : "";
 }
 
 bool run(const QString& program, const QStringList& arguments, QString* output = nullptr) {
@@ -506,20 +512,33 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
     EXPECT_TRUE(contains(log, "4 + 5 = 9\r\n")) << log;
 
     const std::string settings = decoded(dataFile("Вычислица.ini"));
-    const char* const sections[] = {
-        "[position]\r\n", "[tools]\r\n", "[nobody]\r\n", "[position(ур-я)]\r\n",
-        "[position Графики]\r\n", "[мат]\r\n", "[position Form8(числа)]\r\n", "[position Form9(%)]\r\n",
-        "[position Form10(LOG)]\r\n", "[position Form11(Степень)]\r\n", "[arc]\r\n", "[О программе]\r\n"};
-    const char* const keys[] = {
-        "\r\nleft=500\r\ntop=229\r\n", "\r\nLabel14=4 + 5 = 9\r\n", "\r\nf21left=", "\r\nf22left=", "\r\nf23left=", "\r\nf24left=",
-        "\r\nf25left=", "\r\nf25Width=", "\r\nf26left=", "\r\nLabel8=Частота: ", "\r\nColor=",
-        "\r\ncloseanim=0\r\n", "\r\nSkin=Vista (internal)\r\n"};
-    for (const char* section : sections) {
-        if (asNobody_ || std::string(section) != "[nobody]\r\n") {
-            EXPECT_TRUE(contains(settings, section)) << section;
-        }
-    }
-    for (const char* key : keys) EXPECT_TRUE(contains(settings, key)) << key << "\n" << settings;
+    // What each window keeps, in the file (sections and keys are looked for
+    // one by one: a file keeps them in the order they were first written).
+    const std::string user = "[" + (asNobody_ ? std::string("nobody") : loginName()) + "]\r\n";
+    const std::pair<const char*, std::vector<std::string>> kept[] = {
+        {"TForm1", {"[position]\r\n", "\r\nleft=500\r\ntop=229\r\n", "[tools]\r\n", "\r\nLabel14=4 + 5 = 9\r\n",
+                    user, "\r\nColor="}},
+        {"TForm2", {"[О программе]\r\n", "\r\nLabel8=Частота: "}},
+        {"TForm4", {"[position(ур-я)]\r\n"}},
+        {"TForm5", {"[position Графики]\r\n", "\r\nЦвет1=", "\r\nочишать=", "\r\nкоординаты="}},
+        {"TForm6", {"[мат]\r\n"}},
+        {"TForm8", {"[position Form8(числа)]\r\n"}},
+        {"TForm9", {"[position Form9(%)]\r\n"}},
+        {"TForm10", {"[position Form10(LOG)]\r\n"}},
+        {"TForm11", {"[position Form11(Степень)]\r\n"}},
+        {"TForm17", {"[arc]\r\n"}},
+        {"TForm19", {"\r\ncloseanim=0\r\n", "\r\nSkin=Vista (internal)\r\n", "\r\nFont Color=", "\r\nSize=",
+                     "\r\nopenanim=", "\r\nBalloon="}},
+        {"TForm21", {"\r\nf21left="}},
+        {"TForm22", {"\r\nf22left="}},
+        {"TForm23", {"\r\nf23left="}},
+        {"TForm24", {"\r\nf24left="}},
+        {"TForm25", {"\r\nf25left=", "\r\nf25Width="}},
+        {"TForm26", {"\r\nf26left="}},
+    };
+    for (const auto& [window, texts] : kept)
+        for (const std::string& text : texts) EXPECT_TRUE(contains(settings, text)) << window << ": " << text;
+    if (HasFailure()) std::printf("%s\n", settings.c_str());
 }
 
 } // namespace
