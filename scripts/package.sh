@@ -13,4 +13,5 @@ cpack -G DEB >cpack.log || { cat cpack.log; exit 1; }
 package=$(ls ./*.deb)
 echo "== $package ($(du -k "$package" | cut -f1) KiB)"
 dpkg-deb --field "$package" Package Version Architecture Installed-Size Depends Recommends
-dpkg-deb --contents "$package" | awk '{ $1 = $2 = $4 = $5 = ""; print }' | sed 's/^ *//'
+# The files with their sizes, folders left out.
+dpkg-deb --contents "$package" | awk '$1 !~ /^d/ { size = $3; $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); printf "%9d  %s\n", size, $0 }'
