@@ -36,7 +36,7 @@ using vy::tour::TopWindow;
 using vy::tour::XSession;
 
 constexpr uid_t kNobody = 65534;
-const QString kProgramFolder = QStringLiteral("lib/vychislitsa");
+const QString kProgramFolder = QStringLiteral(VY_INSTALL_PROGRAM_DIR);
 
 std::string readFile(const QString& path) {
     QFile f(path);
