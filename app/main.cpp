@@ -7,6 +7,7 @@
 #include "platform/qt/presenter.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -76,6 +77,10 @@ int main(int argc, char** argv) {
     }
 
     QApplication::setApplicationName(QStringLiteral("Вычислица"));
+    // Installed, the desktop entry and the icon are both named "vychislitsa":
+    // task bars match the windows to the entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vychislitsa"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vychislitsa")));
     app.setPresenter(&real.presenter());
     vy::WindowList windows(host, data);
     closeOnTermination(windows.main());

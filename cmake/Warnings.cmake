@@ -49,7 +49,8 @@ endfunction()
 
 # vy_beside_program(target folder files...): a target, built by default, that
 # copies files into the folder of that name beside the program, each again
-# whenever it changes (help pages, skins, the tables' pictures).
+# whenever it changes (help pages, skins, the tables' pictures). The install
+# puts them into the same folder of the installed program folder.
 function(vy_beside_program target folder)
   set(copies)
   foreach(file ${ARGN})
@@ -60,4 +61,6 @@ function(vy_beside_program target folder)
     list(APPEND copies ${copy})
   endforeach()
   add_custom_target(${target} ALL DEPENDS ${copies})
+  set_property(GLOBAL APPEND PROPERTY VY_BESIDE_PROGRAM_TARGETS ${target})
+  install(FILES ${ARGN} DESTINATION ${VY_INSTALL_PROGRAM_DIR}/${folder})
 endfunction()

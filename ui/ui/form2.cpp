@@ -173,6 +173,12 @@ void TForm2::buildControls()
     Label10 = text(this, "Label10", {84, 222, 320, 20}, QStringLiteral("Пользователь: "));
     Label11 = text(this, "Label11", {84, 244, 320, 20}, QStringLiteral("Память: "));
     Label7 = text(this, "Label7", {84, 266, 320, 20});
+    // The licence, in small print at the foot of the body.
+    Licence = text(this, "Licence", {84, 284, 300, 14},
+                   QStringLiteral("Лицензия: GNU GPL версии 3 или более поздней"));
+    QFont small = Licence->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    Licence->setFont(small);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

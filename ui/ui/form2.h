@@ -58,6 +58,7 @@ private:
     QLabel* Label10 = nullptr;            // user
     QLabel* Label11 = nullptr;            // memory
     QLabel* Label12 = nullptr;            // processor
+    QLabel* Licence = nullptr;            // the program's licence
     QToolButton* sSpeedButton1 = nullptr; // closes
     QTimer* Timer1 = nullptr;             // clock measurement
 };
