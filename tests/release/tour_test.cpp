@@ -87,7 +87,11 @@ protected:
         base_ = std::make_unique<QTemporaryDir>();
         prefix_ = base_->filePath("prefix");
         QString output;
-        installed_ = run(VY_CMAKE_COMMAND, {"--install", VY_BUILD_DIR, "--prefix", prefix_}, &output);
+        // ctest runs each test of the suite in a process of its own, at the same
+        // time: the installs take turns, as each rewrites the build's manifest.
+        installed_ = run("flock", {VY_BUILD_DIR "/install.lock", VY_CMAKE_COMMAND, "--install", VY_BUILD_DIR,
+                                   "--prefix", prefix_},
+                         &output);
         installLog_ = output.toStdString();
     }
     static void TearDownTestSuite() {
