@@ -436,6 +436,9 @@ void TForm1::buildControls() {
     connect(closeLimit_, &QTimer::timeout, this, [this] { guarded([this] { finishClose(); }); });
 
     refreshToolControls();
+    // Activation sets the title's font again; having it already makes the
+    // window come up at the size it keeps instead of widening once shown.
+    applyTitleFont();
     // Fixed size, whatever the font and screen: as large as the rows need.
     fitToContents();
 }
@@ -520,6 +523,10 @@ void TForm1::FormActivate() {
             platform::reportFailure(host_.presenter, failure);
         }
     }
+    applyTitleFont();
+}
+
+void TForm1::applyTitleFont() {
     registerFont();
     QFont title = Label13->font();
     title.setFamily(kFontName);

@@ -143,6 +143,7 @@ private:
     void Timer5Timer();
     bool keyPress(QLineEdit* field, QKeyEvent* key);
     void registerFont();
+    void applyTitleFont();
     template <class F> void guarded(F&& handler);
 
     platform::Host host_;

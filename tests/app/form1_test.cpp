@@ -633,6 +633,17 @@ TEST_F(Form1Test, TitleFontIsRegisteredOnlyWhenItsFileIsThere) {
     EXPECT_TRUE(host_.presenter.shown.empty());
 }
 
+TEST_F(Form1Test, TheWindowComesUpAtTheSizeItKeepsAfterItsFirstActivation) {
+    // A window that widens once shown moves every control a user (or a script)
+    // has already aimed at.
+    auto form = makeForm();
+    const QSize created = form->size();
+    form->show();
+    form->FormActivate();
+    processEvents();
+    EXPECT_EQ(form->size(), created);
+}
+
 // ---- the guard ----------------------------------------------------------------------
 
 TEST_F(Form1Test, AFailureEscapingAnEventHandlerReachesTheGeneralErrorBox) {
