@@ -238,7 +238,7 @@ protected:
         if (menuItem == 0) {
             clickTool(tool);
         } else {
-            chooseFromMenu(main_.id, {main_.geometry.width() - tool.x(), tool.y()}, menuItem);
+            chooseFromMenu(main_.id, {mainWidth() - tool.x(), tool.y()}, menuItem);
         }
         return waitFor(title);
     }
@@ -246,14 +246,17 @@ protected:
     // Opens the popup menu that a click at the point of window brings up and
     // chooses its item (counted from 1, separators left out) with the keyboard.
     void chooseFromMenu(unsigned long window, QPoint at, int item) {
-        const auto before = x_->popups();
+        const auto before = x_->menus();
         x_->click(window, at.x(), at.y());
-        ASSERT_TRUE(x_->waitForPopup(before, 10s)) << "no menu came up";
+        ASSERT_TRUE(x_->waitForMenu(before, 10s)) << "no menu came up";
         for (int i = 0; i < item; ++i) x_->key("Down");
         x_->key("Return");
     }
 
-    void clickTool(QPoint tool) { x_->click(main_.id, main_.geometry.width() - tool.x(), tool.y()); }
+    // The tools are placed from the main window's right edge, which moves
+    // when a skin changes the window's width.
+    void clickTool(QPoint tool) { x_->click(main_.id, mainWidth() - tool.x(), tool.y()); }
+    int mainWidth() { return x_->geometry(main_.id).width(); }
 
     // The window that comes up over the others, when its title is not its own.
     TopWindow waitForNew(const std::vector<TopWindow>& before) {
@@ -263,7 +266,8 @@ protected:
                     return w;
             std::this_thread::sleep_for(50ms);
         }
-        ADD_FAILURE() << "no new window after 20 s";
+        ADD_FAILURE() << "no new window after 20 s; the screen shows:\n" << x_->describe();
+        screenshot({x_->root(), {}, {}}, "failure.png");
         return {};
     }
 
@@ -271,7 +275,10 @@ protected:
         const auto found = x_->waitForWindow(
             [&](const QString& t) { return t == title || (title.endsWith(QLatin1Char('*')) && t.startsWith(title.chopped(1))); },
             20s);
-        if (!found) ADD_FAILURE() << "no window " << title.toStdString() << " after 20 s";
+        if (!found) {
+            ADD_FAILURE() << "no window " << title.toStdString() << " after 20 s; the screen shows:\n" << x_->describe();
+            screenshot({x_->root(), {}, {}}, "failure.png");
+        }
         return found.value_or(TopWindow{});
     }
 
@@ -480,7 +487,7 @@ TEST_F(Tour, EveryWindowOpensComputesAndClosesWithSettingsAndProtocolInTheUsersF
     }
     {
         SCOPED_TRACE("settings and a skin from the installed skins");
-        const int width = main_.geometry.width();
+        const int width = mainWidth();
         TopWindow w = open(kSettings, "Настройки*");
         x_->click(w.id, 28, 172); // no animation at close
         x_->click(w.id, 239, 61); // the skin "Мята"

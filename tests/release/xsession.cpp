@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/shape.h>
 
 #include <algorithm>
 #include <thread>
@@ -33,6 +34,13 @@ QString textProperty(Display* d, Window w, Atom property, Atom type) {
     return text;
 }
 
+bool takesInput(Display* d, Window w) {
+    int count = 0, ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(d, w, ShapeInput, &count, &ordering);
+    if (rects != nullptr) XFree(rects);
+    return count > 0;
+}
+
 } // namespace
 
 XSession::XSession(const QString& display) {
@@ -46,26 +54,18 @@ XSession::~XSession() {
 
 void XSession::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-std::vector<unsigned long> XSession::popups() {
+std::vector<unsigned long> XSession::menus() {
     std::vector<unsigned long> found;
-    Window root = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return found;
-    for (unsigned int i = 0; i < count; ++i) {
-        XWindowAttributes a{};
-        if (XGetWindowAttributes(display_, children[i], &a) && a.map_state == IsViewable && a.override_redirect)
-            found.push_back(children[i]);
-    }
-    if (children != nullptr) XFree(children);
+    for (const Mapped& m : mapped())
+        if (m.menu) found.push_back(m.window.id);
     return found;
 }
 
-bool XSession::waitForPopup(const std::vector<unsigned long>& before, std::chrono::milliseconds timeout) {
+bool XSession::waitForMenu(const std::vector<unsigned long>& before, std::chrono::milliseconds timeout) {
     const auto end = Clock::now() + timeout;
     do {
-        for (unsigned long popup : popups())
-            if (std::find(before.begin(), before.end(), popup) == before.end()) {
+        for (unsigned long menu : menus())
+            if (std::find(before.begin(), before.end(), menu) == before.end()) {
                 pause(150); // drawn and holding the keyboard
                 return true;
             }
@@ -74,8 +74,8 @@ bool XSession::waitForPopup(const std::vector<unsigned long>& before, std::chron
     return false;
 }
 
-std::vector<TopWindow> XSession::windows() {
-    std::vector<TopWindow> found;
+std::vector<XSession::Mapped> XSession::mapped() {
+    std::vector<Mapped> found;
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
@@ -84,17 +84,43 @@ std::vector<TopWindow> XSession::windows() {
     const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
     for (unsigned int i = 0; i < count; ++i) {
         XWindowAttributes a{};
-        if (!XGetWindowAttributes(display_, children[i], &a) || a.map_state != IsViewable || a.override_redirect)
-            continue;
+        if (!XGetWindowAttributes(display_, children[i], &a) || a.map_state != IsViewable) continue;
         QString title = textProperty(display_, children[i], netName, utf8);
         if (title.isEmpty()) title = textProperty(display_, children[i], XA_WM_NAME, XA_STRING);
-        if (title.isEmpty()) continue;
         int x = 0, y = 0;
         Window child = 0;
         XTranslateCoordinates(display_, children[i], root, 0, 0, &x, &y, &child);
-        found.push_back({children[i], title, QRect(x, y, a.width, a.height)});
+        Mapped m{{children[i], title, QRect(x, y, a.width, a.height)}, a.override_redirect != 0, false};
+        // A menu takes clicks; the faded picture of a closed window, which
+        // also bypasses the window manager, lets every click through.
+        m.menu = m.popup && takesInput(display_, children[i]);
+        found.push_back(m);
     }
     if (children != nullptr) XFree(children);
+    return found;
+}
+
+std::string XSession::describe() {
+    std::string text;
+    for (const Mapped& m : mapped())
+        text += QStringLiteral("  0x%1 \"%2\" %3x%4+%5+%6%7\n")
+                    .arg(m.window.id, 0, 16)
+                    .arg(m.window.title)
+                    .arg(m.window.geometry.width())
+                    .arg(m.window.geometry.height())
+                    .arg(m.window.geometry.x())
+                    .arg(m.window.geometry.y())
+                    .arg(m.menu ? QStringLiteral(" (menu)") : m.popup ? QStringLiteral(" (popup)") : QString())
+                    .toStdString();
+    return text;
+}
+
+unsigned long XSession::root() const { return DefaultRootWindow(display_); }
+
+std::vector<TopWindow> XSession::windows() {
+    std::vector<TopWindow> found;
+    for (const Mapped& m : mapped())
+        if (!m.popup && !m.window.title.isEmpty()) found.push_back(m.window);
     return found;
 }
 
@@ -116,6 +142,15 @@ std::optional<TopWindow> XSession::waitForTitle(const QString& title, std::chron
 bool XSession::shown(unsigned long window) {
     XWindowAttributes a{};
     return XGetWindowAttributes(display_, window, &a) && a.map_state == IsViewable;
+}
+
+QRect XSession::geometry(unsigned long window) {
+    XWindowAttributes a{};
+    if (!XGetWindowAttributes(display_, window, &a)) return {};
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    return {x, y, a.width, a.height};
 }
 
 bool XSession::waitUntilHidden(unsigned long window, std::chrono::milliseconds timeout) {

@@ -41,10 +41,16 @@ public:
     // True once the window is no longer shown.
     bool waitUntilHidden(unsigned long window, std::chrono::milliseconds timeout);
     bool shown(unsigned long window);
-    // Waits for a popup (a menu: a window the window manager never sees) that
-    // was not there before; true when one is shown.
-    bool waitForPopup(const std::vector<unsigned long>& before, std::chrono::milliseconds timeout);
-    std::vector<unsigned long> popups();
+    // Where the window is on the screen now, and its size.
+    QRect geometry(unsigned long window);
+    // Waits for a menu that was not there before; true when one is shown.
+    bool waitForMenu(const std::vector<unsigned long>& before, std::chrono::milliseconds timeout);
+    // The menus shown now.
+    std::vector<unsigned long> menus();
+    // Every mapped top-level window, menus and hints included, one line each
+    // (id, title, geometry): what a failed wait reports.
+    std::string describe();
+    unsigned long root() const;
 
     // A left click at (x, y) inside the window.
     void click(unsigned long window, int x, int y);
@@ -62,6 +68,13 @@ public:
     bool waitForChange(unsigned long window, QRect rect, const QImage& before, std::chrono::milliseconds timeout);
 
 private:
+    struct Mapped {
+        TopWindow window;
+        bool popup = false; // placed without the window manager
+        bool menu = false;
+    };
+    // The mapped children of the root window, bottom first.
+    std::vector<Mapped> mapped();
     void pressKeysym(unsigned long keysym, bool shift);
     void pause(int ms = 15);
 
