@@ -180,6 +180,19 @@ void TForm1::fitResultSize(QLabel& label) {
                          metrics.height());
 }
 
+void TForm1::scheduleFit() {
+    if (refitPending_) return;
+    refitPending_ = true;
+    QTimer::singleShot(0, this, [this] { fitToContents(); });
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A skin changes the controls' sizes both ways: the fixed window follows,
+    // so that it also shrinks back when a larger skin is taken off.
+    if (event->type() == QEvent::StyleChange) scheduleFit();
+}
+
 void TForm1::fitToContents() {
     refitPending_ = false;
     if (closing_) return;
@@ -717,10 +730,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         if (auto* label = qobject_cast<QLabel*>(watched); label && results.count(label->objectName().toStdString())) {
             // Once all ten have their new font (the settings window changes them one by one).
-            if (!refitPending_) {
-                refitPending_ = true;
-                QTimer::singleShot(0, this, [this] { fitToContents(); });
-            }
+            scheduleFit();
         }
         return false;
     }

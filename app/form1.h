@@ -112,6 +112,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -126,6 +127,7 @@ private:
     QLabel* makeResult(const char* name);
     static void fitResultSize(QLabel& label);
     void fitToContents();
+    void scheduleFit(); // once, after the events now pending
     QPushButton* makeToolButton(const char* name, const char* caption, const char* hint, Tool tool);
     void bindTool(QAbstractButton* button, Tool tool);
     void bindTool(QAction* item, Tool tool);

@@ -644,6 +644,18 @@ TEST_F(Form1Test, TheWindowComesUpAtTheSizeItKeepsAfterItsFirstActivation) {
     EXPECT_EQ(form->size(), created);
 }
 
+TEST_F(Form1Test, TheWindowFitsEachSkinAndReturnsToItsSizeWithoutIt) {
+    auto form = showForm();
+    const QSize plain = form->size();
+    qApp->setStyleSheet(QStringLiteral("QPushButton { padding: 4px 40px; }"));
+    processEvents();
+    const QSize skinned = form->size();
+    qApp->setStyleSheet(QString());
+    processEvents();
+    EXPECT_GT(skinned.width(), plain.width()) << "the wider buttons need room";
+    EXPECT_EQ(form->size(), plain);
+}
+
 // ---- the guard ----------------------------------------------------------------------
 
 TEST_F(Form1Test, AFailureEscapingAnEventHandlerReachesTheGeneralErrorBox) {
